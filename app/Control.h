@@ -32,7 +32,6 @@ enum class ControlKind {
 
 // Events the handlers attach to. What raises each is the runtime's business.
 enum class EventKind {
-  Created,        // window: all its controls exist; it is not yet shown
   Closing,        // window: the user asked to close it
   Click,
   RightPressed,

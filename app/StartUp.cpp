@@ -1,0 +1,62 @@
+#include "Board.h"
+#include "MainLayout.h"
+#include "Text.h"
+
+namespace {
+constexpr const wchar_t* kSettingsFileName = L"xnKxConfig.ini";
+}
+
+Board::Board(Runtime& runtime, Audio& player, Dresser dress)
+    : runtime_(runtime), player_(player), dress_(std::move(dress)) {}
+
+Control Board::Open() {
+  mainWindow_ = runtime_.CreateWindowFrom(MainWindowLayout());
+  AttachHandlers();
+  OnMainWindowCreated();
+  runtime_.ShowWindow(mainWindow_);
+  return mainWindow_;
+}
+
+void Board::AttachHandlers() {
+  runtime_.Attach(mainWindow_, EventKind::Closing, [this] { OnMainWindowClosing(); });
+}
+
+void Board::OnMainWindowCreated() {
+  if (dress_) dress_(mainWindow_);
+  runDirPrefix_ = runtime_.RunDirectory() + L"\\";
+  runtime_.SetLibraryFolder(runDirPrefix_ + L"plugins");
+  BuildChannelList(text::ToInt(ReadSetting(L"music", L"passage", L"1")));
+  runtime_.SetSliderPosition(Find(names::kVolume), text::ToInt(ReadSetting(L"music", L"volume", L"100")));
+  WireButtons();
+  if (ReadSetting(L"init", L"writeFile").empty()) MakeFirstStartShortcut();
+}
+
+// The shortcut is made once per settings file: "writeFile" is written even when the shell
+// refused the link, so a failure is not retried at every start.
+void Board::MakeFirstStartShortcut() {
+  const std::wstring exe = runtime_.ExecutableName();
+  const int dot = text::FindLast(exe, L".");
+  const std::wstring link = runtime_.DesktopFolder() + (dot < 0 ? exe : text::Left(exe, dot - 1) + L".lnk");
+  runtime_.CreateShortcut(link, runDirPrefix_ + exe);
+  WriteSetting(L"init", L"writeFile", L"1");
+  runtime_.Sleep(10);
+  runtime_.NotifyAssociationsChanged();
+}
+
+void Board::OnMainWindowClosing() {
+  player_.FreeStream(currentChannel_);
+  player_.FreeDevice();
+}
+
+std::wstring Board::SettingsFile() const { return runDirPrefix_ + kSettingsFileName; }
+
+std::wstring Board::ReadSetting(const std::wstring& section, const std::wstring& key,
+                                const std::wstring& fallback) {
+  return runtime_.ReadSetting(SettingsFile(), section, key, fallback);
+}
+
+bool Board::WriteSetting(const std::wstring& section, const std::wstring& key, const std::wstring& value) {
+  return runtime_.WriteSetting(SettingsFile(), section, key, value);
+}
+
+Control Board::Find(const wchar_t* name) const { return runtime_.FindControl(mainWindow_, name); }

@@ -64,7 +64,7 @@ class Runtime {
 
   // Dialogs. The message box is task-modal unless the flags ask for system-modal.
   static constexpr const wchar_t* kDefaultMessageTitle = L"信息：";
-  virtual int MessageBox(const std::wstring& text, unsigned flags,
+  virtual int ShowMessage(const std::wstring& text, unsigned flags,
                          const std::wstring& title = kDefaultMessageTitle) = 0;
   virtual std::optional<std::wstring> InputBox(const std::wstring& prompt, const std::wstring& title,
                                                const std::wstring& initial) = 0;

@@ -137,7 +137,7 @@ bool FakeRuntime::DeleteSetting(const std::wstring& file, const std::wstring& se
   return settings::Remove(HostPath(file), section, key);
 }
 
-int FakeRuntime::MessageBox(const std::wstring& text, unsigned flags, const std::wstring& title) {
+int FakeRuntime::ShowMessage(const std::wstring& text, unsigned flags, const std::wstring& title) {
   messageBoxes.push_back({text, flags, title});
   return 1;
 }

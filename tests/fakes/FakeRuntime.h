@@ -91,7 +91,7 @@ class FakeRuntime final : public Runtime {
                     const std::wstring& value) override;
   bool DeleteSetting(const std::wstring& file, const std::wstring& section, const std::wstring& key) override;
 
-  int MessageBox(const std::wstring& text, unsigned flags, const std::wstring& title) override;
+  int ShowMessage(const std::wstring& text, unsigned flags, const std::wstring& title) override;
   std::optional<std::wstring> InputBox(const std::wstring& prompt, const std::wstring& title,
                                        const std::wstring& initial) override;
   std::optional<std::wstring> OpenFileDialog(Control dialog) override;

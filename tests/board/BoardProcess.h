@@ -1,0 +1,55 @@
+#pragma once
+#include <windows.h>
+
+#include <chrono>
+#include <string>
+#include <thread>
+
+// The real board program started in a folder of its own, as a user starts it.
+class BoardProcess {
+ public:
+  BoardProcess(const std::wstring& folder, const std::wstring& exeName) {
+    std::wstring command = L"\"" + folder + L"\\" + exeName + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);  // not the program's folder: the board must not rely on it
+    if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, temp, &startup, &info_)) {
+      CloseHandle(info_.hThread);
+      window_ = WaitForWindow();
+    }
+  }
+  ~BoardProcess() {
+    if (!info_.hProcess) return;
+    if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(info_.hProcess, 1);
+    CloseHandle(info_.hProcess);
+  }
+  BoardProcess(const BoardProcess&) = delete;
+  BoardProcess& operator=(const BoardProcess&) = delete;
+
+  HWND Window() const { return window_; }
+  // Closes the window as the user would and waits for the program to end.
+  bool CloseAndWait() {
+    if (!window_) return false;
+    PostMessageW(window_, WM_CLOSE, 0, 0);
+    return WaitForSingleObject(info_.hProcess, 20000) == WAIT_OBJECT_0;
+  }
+
+ private:
+  HWND WaitForWindow() {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (std::chrono::steady_clock::now() < end) {
+      HWND hwnd = nullptr;
+      while ((hwnd = FindWindowExW(nullptr, hwnd, nullptr, L"澜拓音频声浪台 v8.0.14"))) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(hwnd, &pid);
+        if (pid == info_.dwProcessId && IsWindowVisible(hwnd)) return hwnd;
+      }
+      if (WaitForSingleObject(info_.hProcess, 50) != WAIT_TIMEOUT) return nullptr;
+    }
+    return nullptr;
+  }
+
+  PROCESS_INFORMATION info_{};
+  HWND window_ = nullptr;
+};

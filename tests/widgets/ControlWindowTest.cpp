@@ -1,6 +1,11 @@
 #include "widgets/ControlWindow.h"
 
+#include <shlobj.h>
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
 
 #include "TestWindows.h"
 #include "widgets/ColoredControl.h"
@@ -78,6 +83,69 @@ TEST(ControlWindow, ReleaseGivesTheWindowItsProcedureBack) {
   ASSERT_TRUE(wrapper.AttachToWindow(next));
   ::SendMessageW(next, WM_LBUTTONDOWN, 0, 0);
   EXPECT_EQ(clicks, 0);  // the routines went with the old window
+}
+
+// A window whose own procedure notes what reaches it.
+struct Recorder {
+  static inline int drops = 0;
+  static inline int finalMessages = 0;
+  static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DROPFILES) ++drops;
+    if (message == WM_NCDESTROY) ++finalMessages;
+    return ::DefWindowProcW(window, message, wParam, lParam);
+  }
+  static HWND Make(HWND parent) {
+    static const bool registered = [] {
+      WNDCLASSW wc{};
+      wc.lpfnWndProc = Procedure;
+      wc.hInstance = ::GetModuleHandleW(nullptr);
+      wc.lpszClassName = L"WidgetsTestRecorder";
+      return ::RegisterClassW(&wc) != 0;
+    }();
+    (void)registered;
+    return ::CreateWindowExW(0, L"WidgetsTestRecorder", L"", WS_CHILD | WS_VISIBLE, 0, 0, 50, 50,
+                             parent, nullptr, ::GetModuleHandleW(nullptr), nullptr);
+  }
+};
+
+// A drop as the shell hands it over: the paths one after another, each ending in a null.
+HDROP MakeDrop(const std::vector<std::wstring>& paths) {
+  std::wstring list;
+  for (const std::wstring& path : paths) list += path + L'\0';
+  const std::size_t bytes = sizeof(DROPFILES) + (list.size() + 1) * sizeof(wchar_t);
+  HGLOBAL memory = ::GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, bytes);
+  auto* files = static_cast<DROPFILES*>(::GlobalLock(memory));
+  files->pFiles = sizeof(DROPFILES);
+  files->fWide = TRUE;
+  std::copy(list.begin(), list.end(), reinterpret_cast<wchar_t*>(files + 1));
+  ::GlobalUnlock(memory);
+  return static_cast<HDROP>(memory);
+}
+
+TEST(ControlWindow, DroppedFilesReachTheRoutineAndTheWindowItsLastMessage) {
+  TestParent parent;
+  HWND window = Recorder::Make(parent.Get());
+  ControlWindow target;
+  ASSERT_TRUE(target.AttachToWindow(window));
+
+  // Without a routine the window handles the drop itself.
+  ::SendMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(MakeDrop({L"C:\\x.mp3"})), 0);
+  EXPECT_EQ(Recorder::drops, 1);
+
+  std::wstring dropped;
+  target.SetFilesDroppedRoutine([&](const std::wstring& paths) -> LRESULT {
+    dropped = paths;
+    return 0;
+  });
+  HDROP drop = MakeDrop({L"C:\\音效\\a.mp3", L"D:\\b.wav"});
+  ::SendMessageW(window, WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+  EXPECT_EQ(dropped, L"C:\\音效\\a.mp3\r\nD:\\b.wav");
+  EXPECT_EQ(Recorder::drops, 1);  // the drop was finished: its handle is not passed on
+
+  // The release on the window's last message still lets its own procedure clean up.
+  ::DestroyWindow(window);
+  EXPECT_EQ(Recorder::finalMessages, 1);
+  EXPECT_EQ(target.GetHandle(), nullptr);
 }
 
 TEST(ControlWindow, PlacementStylesAndState) {

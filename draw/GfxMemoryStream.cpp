@@ -1,0 +1,58 @@
+#include "GfxMemoryStream.h"
+
+#include <cstring>
+
+IStream* GfxMemoryStream::CreateFromBytes(std::span<const std::uint8_t> data) {
+  Release();
+  block_ = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, data.size());
+  if (!block_) return nullptr;
+  if (FAILED(CreateStreamOnHGlobal(block_, FALSE, &stream_))) {
+    stream_ = nullptr;
+    GlobalFree(block_);
+    block_ = nullptr;
+    return nullptr;
+  }
+  if (!data.empty()) {
+    locked_ = GlobalLock(block_);
+    if (locked_) std::memcpy(locked_, data.data(), data.size());
+    GlobalUnlock(block_);
+  }
+  return stream_;
+}
+
+void GfxMemoryStream::Release() {
+  if (!stream_) return;
+  // The stream may have moved the block while it grew: free the one it holds now.
+  HGLOBAL current = nullptr;
+  if (SUCCEEDED(GetHGlobalFromStream(stream_, &current)) && current) block_ = current;
+  stream_->Release();
+  GlobalFree(block_);
+  block_ = nullptr;
+  locked_ = nullptr;
+  stream_ = nullptr;
+}
+
+std::size_t GfxMemoryStream::GetSize() const { return block_ ? GlobalSize(block_) : 0; }
+
+bool GfxMemoryStream::AttachStream(IStream* stream) {
+  Release();
+  HGLOBAL block = nullptr;
+  if (!stream || FAILED(GetHGlobalFromStream(stream, &block)) || !block) return false;
+  stream_ = stream;
+  block_ = block;
+  return true;
+}
+
+ByteString GfxMemoryStream::ToBytes() const {
+  HGLOBAL block = block_;
+  if (stream_) GetHGlobalFromStream(stream_, &block);
+  if (!block) return {};
+  ByteString bytes(GlobalSize(block));
+  if (const void* data = GlobalLock(block)) {
+    std::memcpy(bytes.data(), data, bytes.size());
+    GlobalUnlock(block);
+  } else {
+    bytes.clear();
+  }
+  return bytes;
+}

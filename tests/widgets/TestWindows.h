@@ -4,7 +4,8 @@
 #include <chrono>
 #include <functional>
 
-// A shown top-level window for the control windows to live in, with a solid background.
+// A shown top-level window (a popup: without a window manager Wine waits on hiding a framed
+// window) for the control windows to live in, with a solid background.
 class TestParent {
  public:
   explicit TestParent(COLORREF background = RGB(255, 255, 255)) : brush_(::CreateSolidBrush(background)) {
@@ -17,7 +18,7 @@ class TestParent {
       ::RegisterClassW(&wc);
       return L"WidgetsTestParent";
     }();
-    window_ = ::CreateWindowExW(0, kClass, L"widgets", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 40, 40,
+    window_ = ::CreateWindowExW(0, kClass, L"widgets", WS_POPUP | WS_CLIPCHILDREN, 40, 40,
                                 420, 220, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr);
     ::SetClassLongPtrW(window_, GCLP_HBRBACKGROUND, reinterpret_cast<LONG_PTR>(brush_));
     ::ShowWindow(window_, SW_SHOWNOACTIVATE);

@@ -3,6 +3,9 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+#include <vector>
+
 #include "TestWindows.h"
 #include "widgets/ControlWindows.h"
 #include "widgets/IntHashTable.h"
@@ -103,20 +106,45 @@ TEST(HotkeyBox, DestroyedWindowReleasesTheBoxForTheNextCreate) {
   EXPECT_EQ(box.GetHotkey(), (HotkeyRecord{0, 0}));
 }
 
-TEST(HotkeyBox, KeysPressedInTheBoxChangeItAndRunTheChangeRoutine) {
+
+void PressKeys(std::initializer_list<WORD> down) {
+  std::vector<INPUT> inputs;
+  for (WORD key : down) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.wScan = static_cast<WORD>(::MapVirtualKeyW(key, MAPVK_VK_TO_VSC));
+    inputs.push_back(input);
+  }
+  for (auto key = down.end(); key != down.begin();) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = *--key;
+    input.ki.wScan = static_cast<WORD>(::MapVirtualKeyW(*key, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = KEYEVENTF_KEYUP;
+    inputs.push_back(input);
+  }
+  ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+// What a user does in the set-hotkey window: focus the box and press the combination.
+TEST(HotkeyBox, PressingCtrlAInTheFocusedBoxFillsIt) {
   TestParent parent;
-  ControlWindow parentWrapper;  // the parent hands the box its change reports
+  ControlWindow parentWrapper;
   ASSERT_TRUE(parentWrapper.AttachToWindow(parent.Get()));
   HotkeyBox box;
   ASSERT_TRUE(box.Create(parent.Get(), 0, 10, 10, 200, 24));
   int changes = 0;
   box.SetChangeRoutine([&] { ++changes; });
+  ::SetForegroundWindow(parent.Get());
+  box.Focus();
+  ASSERT_TRUE(PumpUntil([&] { return box.HasFocus(); }));
 
-  const LPARAM scanB = static_cast<LPARAM>(::MapVirtualKeyW('B', MAPVK_VK_TO_VSC)) << 16;
-  ::SendMessageW(box.GetHandle(), WM_KEYDOWN, 'B', scanB | 1);
-  ::SendMessageW(box.GetHandle(), WM_KEYUP, 'B', scanB | 0xC0000001);
-  EXPECT_GE(changes, 1);
-  EXPECT_EQ(box.GetHotkey().keyCode, 'B');
+  PressKeys({VK_CONTROL, 'A'});
+  ASSERT_TRUE(PumpUntil([&] { return box.GetHotkey() == HotkeyRecord{'A', HotkeyRecord::kControl}; }))
+      << box.GetHotkey().keyCode << " " << box.GetHotkey().modifiers;
+  EXPECT_EQ(box.GetText(), L"Ctrl + A");
+  EXPECT_GE(changes, 2);  // Ctrl, then A
 }
 
 }  // namespace

@@ -135,8 +135,11 @@ class Mp3Decoder final : public Decoder {
     const std::uint32_t spf = info_.first.samplesPerFrame;
     const std::uint64_t raw = frame + info_.skipFrames;
     // Start one frame early: layer III borrows bits from the frame before (the reservoir).
+    // Walking the headers from the start finds that frame exactly, and costs little.
     const std::uint64_t first = raw / spf ? raw / spf - 1 : 0;
-    reader_.MoveTo(first ? reader_.OffsetOfPcmFrame(first * spf) : info_.audioStart);
+    reader_.MoveTo(info_.audioStart);
+    for (std::uint64_t i = 0; i < first; ++i)
+      if (!reader_.Next(frame_)) return false;
     if (!codec_.Open(info_.first)) return false;
     pcm_.clear();
     pcmAt_ = 0;

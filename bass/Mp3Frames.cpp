@@ -81,11 +81,7 @@ void ReadInfoFrame(ByteSource& source, Mp3Info& info) {
     std::uint64_t frames = 0;
     if ((flags & 1) && p + 4 <= frame.size()) frames = Be32(&frame[p]), p += 4;
     if (flags & 2) p += 4;
-    if ((flags & 4) && p + 100 <= frame.size()) {
-      std::copy_n(&frame[p], 100, info.toc.begin());
-      info.hasToc = true;
-      p += 100;
-    }
+    if (flags & 4) p += 100;  // the seek table: seeking walks the frame headers instead
     if (flags & 8) p += 4;
     std::uint32_t delay = 0, padding = 0;
     // The encoder's extension: 21 bytes in, 12 bits of delay and 12 of padding.
@@ -191,22 +187,6 @@ void Mp3FrameReader::MoveTo(std::uint64_t offset) {
   at_ = std::clamp(offset, info_.audioStart, info_.audioEnd);
   auto header = HeaderAt(source_, at_);
   if (!header || !header->SameStream(info_.first)) Resync();
-}
-
-std::uint64_t Mp3FrameReader::OffsetOfPcmFrame(std::uint64_t pcmFrame) const {
-  const std::uint64_t bytes = info_.audioEnd - info_.audioStart;
-  const double fraction =
-      info_.totalFrames ? std::min(1.0, static_cast<double>(pcmFrame) / info_.totalFrames) : 0.0;
-  if (info_.hasToc) {
-    // Interpolate between the seek table's percent points.
-    const double percent = fraction * 100;
-    const int i = std::min(99, static_cast<int>(percent));
-    const double a = info_.toc[i];
-    const double b = i < 99 ? info_.toc[i + 1] : 256.0;
-    const double at = a + (b - a) * (percent - i);
-    return info_.audioStart + static_cast<std::uint64_t>(at / 256.0 * bytes);
-  }
-  return info_.audioStart + static_cast<std::uint64_t>(fraction * bytes);
 }
 
 }  // namespace bass

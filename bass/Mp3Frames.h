@@ -2,7 +2,6 @@
 // MPEG audio layer III framing: frame headers, the Xing/Info and VBRI header frames that
 // give a VBR file's length, and a reader that hands out whole frames for the codec.
 // Windows-free: built natively for tests and fuzzing.
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -33,8 +32,6 @@ struct Mp3Info {
   std::uint64_t audioEnd = 0;        // offset where frames end (before an ID3v1 block)
   std::uint64_t totalFrames = 0;     // PCM frames the file decodes to (from Xing/VBRI, else estimated)
   std::uint32_t skipFrames = 0;      // PCM frames of encoder and decoder delay to drop at the start
-  bool hasToc = false;
-  std::array<std::uint8_t, 100> toc{};  // Xing seek table: percent of the way -> 1/256 of the bytes
 };
 
 // Skips ID3v2 tags, finds the first run of consistent frames, reads a Xing/Info or VBRI frame.
@@ -49,9 +46,6 @@ class Mp3FrameReader {
   bool Next(std::vector<std::uint8_t>& frame);
   // Continues from the frame nearest to `offset` (an offset in the file).
   void MoveTo(std::uint64_t offset);
-  // Where to look for the frame holding PCM frame `pcmFrame`, from the seek table or the
-  // average frame size.
-  std::uint64_t OffsetOfPcmFrame(std::uint64_t pcmFrame) const;
 
  private:
   bool Resync();

@@ -33,7 +33,7 @@ template <typename... Args>
 void Log(const char* name, const Args&... args) {
   std::ostringstream line;
   line << name << "(";
-  const char* separator = "";
+  [[maybe_unused]] const char* separator = "";
   ((line << separator << args, separator = ","), ...);
   line << ")";
   lib->calls.push_back(line.str());

@@ -1,4 +1,5 @@
 #pragma once
+#include <compare>
 #include <cstdint>
 #include <functional>
 
@@ -8,7 +9,7 @@ struct Control {
   std::uintptr_t id = 0;
 
   explicit operator bool() const { return id != 0; }
-  friend bool operator==(Control, Control) = default;
+  friend auto operator<=>(Control, Control) = default;
 };
 
 template <>

@@ -4,7 +4,7 @@
 
 namespace {
 
-void AddFixedControls(WindowLayout& layout) {
+void AddFixedControls(WindowLayout& layout, const MakerLinks& links) {
   using K = ControlKind;
   auto& c = layout.controls;
   c.push_back({names::kCategoryHost, K::Label, L"", 16, 80, 456, 42, L"按钮组", {}});
@@ -18,8 +18,10 @@ void AddFixedControls(WindowLayout& layout) {
   c.push_back({names::kHotkeyLabel, K::Label, L"", 872, 24, 32, 40, L"快捷键", {}});
   c.push_back({names::kBottomBand, K::GroupBox, L"", -24, 536, 512, 96, L"", {}});
   c.push_back({L"标签2", K::Label, names::kBottomBand, 32, 12, 368, 56, L"澜拓音频调试各种声卡效果", {}});
-  c.push_back({names::kShopButton, K::PushButton, names::kBottomBand, 408, 40, 72, 24, L"官方淘宝", {}});
-  c.push_back({names::kChatPicture, K::PictureBox, L"", 384, 546, 74, 22, L"", {}});
+  if (!links.shopAddress.empty()) {
+    c.push_back({names::kShopButton, K::PushButton, names::kBottomBand, 408, 40, 72, 24, L"官方淘宝", {}});
+  }
+  if (!links.chatAccount.empty()) c.push_back({names::kChatPicture, K::PictureBox, L"", 384, 546, 74, 22, L"", {}});
   c.push_back({names::kFileDialog, K::FileDialog, L"", 0, 0, 0, 0, L"选择自定义音效", {}});
 }
 
@@ -40,7 +42,7 @@ void AddUserButtons(WindowLayout& layout) {
 
 }  // namespace
 
-WindowLayout MainWindowLayout() {
+WindowLayout MainWindowLayout(const MakerLinks& links) {
   WindowLayout layout;
   layout.name = L"MainWindow";
   layout.title = L"澜拓音频声浪台 v8.0.14";
@@ -52,8 +54,24 @@ WindowLayout MainWindowLayout() {
                   {L"人物类音效", L"人物音效"}, {L"生活类音效", L"生活音效"}, {L"自定义音效", L""}};
   layout.dialogFilter = L"支持的音效文件(*.mp3;*.wav;*.mid)|*.mp3;*.wav;*.mid|所有文件(*.*)|*.*";
   layout.dialogFolder = L"data/music";
-  AddFixedControls(layout);
+  AddFixedControls(layout, links);
   AddPresets(layout);
   AddUserButtons(layout);
+  return layout;
+}
+
+WindowLayout HotkeyWindowLayout() {
+  WindowLayout layout;
+  layout.name = L"HotkeyWindow";
+  layout.title = L"设置快捷键";
+  layout.width = 301;
+  layout.height = 119;
+  layout.toolWindow = true;
+  layout.topmost = true;
+  layout.controls = {
+      {L"标签1", ControlKind::Label, L"", 8, 16, 80, 22, L"设置快捷键:", {}},
+      {L"按钮1", ControlKind::PushButton, L"", 24, 56, 88, 24, L"确定", {}},
+      {L"按钮2", ControlKind::PushButton, L"", 176, 56, 88, 24, L"取消", {}},
+  };
   return layout;
 }

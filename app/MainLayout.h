@@ -25,5 +25,14 @@ inline constexpr const wchar_t* kVolumeCaption = L"标签12";
 
 inline constexpr int kUserButtonCount = 30;
 
+// The maker's shop page and chat account. A build without them leaves their controls out.
+struct MakerLinks {
+  std::wstring shopAddress;
+  std::wstring chatAccount;  // decimal digits
+};
+
 // The main window: its frame, six pages and every control, in creation order.
-WindowLayout MainWindowLayout();
+WindowLayout MainWindowLayout(const MakerLinks& links);
+
+// The set-hotkey window; its hotkey box is made at run time.
+WindowLayout HotkeyWindowLayout();

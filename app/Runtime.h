@@ -76,7 +76,8 @@ class Runtime {
   virtual int RegisterHotkey(Control window, Control feedbackLabel, int modifiers, int key) = 0;
   virtual void UnregisterHotkey(Control window, int id) = 0;
 
-  // Shell and process.
+  // Shell, files and process.
+  virtual bool FileExists(const std::wstring& path) const = 0;
   virtual bool ShellOpen(const std::wstring& target) = 0;
   // Appends ".lnk" when the link path holds no "." at all.
   virtual bool CreateShortcut(const std::wstring& link, const std::wstring& target) = 0;

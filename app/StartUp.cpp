@@ -6,11 +6,11 @@ namespace {
 constexpr const wchar_t* kSettingsFileName = L"xnKxConfig.ini";
 }
 
-Board::Board(Runtime& runtime, Audio& player, Dresser dress)
-    : runtime_(runtime), player_(player), dress_(std::move(dress)) {}
+Board::Board(Runtime& runtime, Audio& player, HotkeyInput& hotkeyInput, Options options)
+    : runtime_(runtime), player_(player), hotkeyInput_(hotkeyInput), options_(std::move(options)) {}
 
 Control Board::Open() {
-  mainWindow_ = runtime_.CreateWindowFrom(MainWindowLayout());
+  mainWindow_ = runtime_.CreateWindowFrom(MainWindowLayout(options_.links));
   AttachHandlers();
   OnMainWindowCreated();
   runtime_.ShowWindow(mainWindow_);
@@ -18,11 +18,31 @@ Control Board::Open() {
 }
 
 void Board::AttachHandlers() {
-  runtime_.Attach(mainWindow_, EventKind::Closing, [this] { OnMainWindowClosing(); });
+  const struct {
+    Control control;
+    EventKind event;
+    void (Board::*handler)();
+  } table[] = {
+      {mainWindow_, EventKind::Closing, &Board::OnMainWindowClosing},
+      {Find(names::kFirstPreset), EventKind::Click, &Board::OnPresetClick},
+      {Find(names::kFirstPreset), EventKind::RightReleased, &Board::OnPresetRightRelease},
+      {Find(names::kFirstUser), EventKind::Click, &Board::OnUserClick},
+      {Find(names::kFirstUser), EventKind::RightPressed, &Board::OnUserRightPress},
+      {Find(names::kStop), EventKind::Click, &Board::OnStopClick},
+      {Find(names::kStop), EventKind::RightReleased, &Board::OnStopRightRelease},
+      {Find(names::kHotkeyLabel), EventKind::Feedback, &Board::OnHotkeyFeedback},
+      {Find(names::kVolume), EventKind::PositionChanged, &Board::OnVolumeChanged},
+      {Find(names::kChannelList), EventKind::ItemSelected, &Board::OnChannelSelected},
+      {Find(names::kShopButton), EventKind::Click, &Board::OnShopClick},
+      {Find(names::kChatPicture), EventKind::LeftPressed, &Board::OnChatPictureClick},
+  };
+  for (const auto& row : table) {
+    if (row.control) runtime_.Attach(row.control, row.event, [this, handler = row.handler] { (this->*handler)(); });
+  }
 }
 
 void Board::OnMainWindowCreated() {
-  if (dress_) dress_(mainWindow_);
+  if (options_.dress) options_.dress(mainWindow_);
   runDirPrefix_ = runtime_.RunDirectory() + L"\\";
   runtime_.SetLibraryFolder(runDirPrefix_ + L"plugins");
   BuildChannelList(text::ToInt(ReadSetting(L"music", L"passage", L"1")));

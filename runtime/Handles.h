@@ -2,7 +2,10 @@
 #include <windows.h>
 #include <objbase.h>
 
-// Owning handle types: one owner each, moved never copied.
+#include "widgets/OwnedHandles.h"
+
+// Owning handle types of the runtime: one owner each, moved never copied. GDI handles use the
+// owners the control windows share.
 
 // A window this program created and must destroy.
 class OwnedWindow {
@@ -31,22 +34,6 @@ class OwnedWindow {
 
  private:
   HWND hwnd_ = nullptr;
-};
-
-// A GDI font the controls of a window share.
-class OwnedFont {
- public:
-  OwnedFont() = default;
-  explicit OwnedFont(HFONT font) : font_(font) {}
-  OwnedFont(const OwnedFont&) = delete;
-  OwnedFont& operator=(const OwnedFont&) = delete;
-  ~OwnedFont() {
-    if (font_) DeleteObject(font_);
-  }
-  HFONT Get() const { return font_; }
-
- private:
-  HFONT font_ = nullptr;
 };
 
 // COM for the shell link on this thread, for as long as the runtime lives.

@@ -441,6 +441,11 @@ void Win32Runtime::UnregisterHotkey(Control window, int id) {
   hotkeyLabels_.erase(id);
 }
 
+bool Win32Runtime::FileExists(const std::wstring& path) const {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
 bool Win32Runtime::ShellOpen(const std::wstring& target) { return shell::Open(target); }
 
 bool Win32Runtime::CreateShortcut(const std::wstring& link, const std::wstring& target) {

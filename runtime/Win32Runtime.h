@@ -79,6 +79,7 @@ class Win32Runtime final : public Runtime {
   int RegisterHotkey(Control window, Control feedbackLabel, int modifiers, int key) override;
   void UnregisterHotkey(Control window, int id) override;
 
+  bool FileExists(const std::wstring& path) const override;
   bool ShellOpen(const std::wstring& target) override;
   bool CreateShortcut(const std::wstring& link, const std::wstring& target) override;
   void NotifyAssociationsChanged() override;

@@ -3,6 +3,7 @@
 
 #include "app/Board.h"
 #include "tests/fakes/FakeAudio.h"
+#include "tests/fakes/FakeHotkeyInput.h"
 #include "tests/fakes/FakeRuntime.h"
 #include "tests/fakes/TempDir.h"
 
@@ -12,7 +13,8 @@ class BoardTest : public ::testing::Test {
   TempDir dir;
   FakeRuntime runtime{dir.Wide()};
   FakeAudio player;
-  Board board{runtime, player};
+  FakeHotkeyInput hotkeyInput;
+  Board board{runtime, player, hotkeyInput, {{L"https://shop.example/board", L"123456"}, {}}};
 
   Control Named(const std::wstring& name) { return runtime.Named(name); }
   std::string SettingsBytes() { return dir.Read("xnKxConfig.ini"); }

@@ -8,6 +8,8 @@
 
 namespace {
 
+const MakerLinks kLinks{L"https://shop.example/board", L"123456"};
+
 std::map<std::wstring, ControlSpec> ByName(const WindowLayout& layout) {
   std::map<std::wstring, ControlSpec> named;
   for (const auto& c : layout.controls) EXPECT_TRUE(named.emplace(c.name, c).second) << "duplicate name";
@@ -17,7 +19,7 @@ std::map<std::wstring, ControlSpec> ByName(const WindowLayout& layout) {
 }  // namespace
 
 TEST(MainLayout, PresetsFollowTheCatalogue) {
-  const auto named = ByName(MainWindowLayout());
+  const auto named = ByName(MainWindowLayout(kLinks));
   std::map<int, int> perPage;
   std::set<int> numbers;
   for (const Preset& p : Presets()) {
@@ -41,7 +43,7 @@ TEST(MainLayout, PresetsFollowTheCatalogue) {
 
 // Buttons of one page never overlap and stay inside the page, in the grid's rows.
 TEST(MainLayout, PageButtonsFitTheGrid) {
-  const auto layout = MainWindowLayout();
+  const auto layout = MainWindowLayout(kLinks);
   std::map<int, std::vector<ControlSpec>> pages;
   for (const auto& c : layout.controls) {
     if (c.page) pages[*c.page].push_back(c);
@@ -70,7 +72,7 @@ TEST(MainLayout, PageButtonsFitTheGrid) {
 }
 
 TEST(MainLayout, FixedControlsAndFrame) {
-  const auto layout = MainWindowLayout();
+  const auto layout = MainWindowLayout(kLinks);
   EXPECT_EQ(layout.title, L"澜拓音频声浪台 v8.0.14");
   EXPECT_EQ(layout.width, 472);
   EXPECT_EQ(layout.height, 610);
@@ -112,4 +114,11 @@ TEST(MainLayout, FixedControlsAndFrame) {
   EXPECT_EQ(named.at(L"通用对话框1").text, L"选择自定义音效");
   EXPECT_EQ(layout.dialogFilter, L"支持的音效文件(*.mp3;*.wav;*.mid)|*.mp3;*.wav;*.mid|所有文件(*.*)|*.*");
   EXPECT_EQ(layout.dialogFolder, L"data/music");
+}
+
+TEST(MainLayout, LinksAreLeftOutWithoutTheirValues) {
+  const auto named = ByName(MainWindowLayout({}));
+  EXPECT_FALSE(named.contains(L"按钮1"));
+  EXPECT_FALSE(named.contains(L"图片框3"));
+  EXPECT_TRUE(named.contains(L"标签2"));
 }

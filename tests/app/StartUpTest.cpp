@@ -31,7 +31,8 @@ TEST(BoardShortcut, ExecutableWithoutDotGetsLnkAppended) {
   TempDir dir;
   FakeRuntime runtime{dir.Wide(), L"board"};
   FakeAudio player;
-  Board board{runtime, player};
+  FakeHotkeyInput hotkeyInput;
+  Board board{runtime, player, hotkeyInput};
   board.Open();
   ASSERT_EQ(runtime.shortcuts.size(), 1u);
   EXPECT_EQ(runtime.shortcuts[0].link, L"C:\\Users\\host\\Desktop\\board.lnk");

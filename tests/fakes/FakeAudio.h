@@ -11,7 +11,7 @@ class FakeAudio final : public Audio {
  public:
   std::vector<std::wstring> calls;
   std::map<int, std::wstring> devices;  // device number -> description
-  bool defaultOpens = true;
+  bool defaultOpens = false;  // the ten output pairs unless a test lists devices
   std::map<int, bool> deviceOpens;      // absent: opens
   std::uint32_t nextStream = 100;
   std::vector<std::wstring> missingFiles;

@@ -1,9 +1,11 @@
 #include "FakeRuntime.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <stdexcept>
 
 #include "app/settings/SettingsFile.h"
+#include "app/settings/Utf.h"
 
 FakeRuntime::FakeRuntime(std::wstring runDirectory, std::wstring exeName)
     : runDirectory_(std::move(runDirectory)), exeName_(std::move(exeName)) {}
@@ -87,7 +89,23 @@ bool FakeRuntime::Exists(Control c) const { return c.id != 0 && c.id <= records_
 
 std::wstring FakeRuntime::Name(Control c) const { return Exists(c) ? Get(c).spec.name : L""; }
 
-void FakeRuntime::ShowModal(Control window, Control) { shown_.insert(window); }
+void FakeRuntime::ShowModal(Control window, Control) {
+  shown_.insert(window);
+  if (modalActions.empty()) return;
+  auto action = std::move(modalActions.front());
+  modalActions.pop_front();
+  action(window);
+}
+
+std::function<void(Control)> FakeRuntime::ClickIn(const std::wstring& button) {
+  return [this, button](Control window) {
+    for (std::size_t i = 0; i < records_.size(); ++i) {
+      if (records_[i].exists && records_[i].window == window && records_[i].spec.name == button) {
+        Raise(Control{i + 1}, EventKind::Click);
+      }
+    }
+  };
+}
 
 void FakeRuntime::Close(Control window) {
   Raise(window, EventKind::Closing);
@@ -168,6 +186,11 @@ int FakeRuntime::RegisterHotkey(Control, Control, int modifiers, int key) {
   }
   hotkeys[id] = {modifiers, key};
   return id;
+}
+
+bool FakeRuntime::FileExists(const std::wstring& path) const {
+  std::error_code ignored;
+  return std::filesystem::is_regular_file(std::filesystem::path(utf::ToUtf8(HostPath(path))), ignored);
 }
 
 bool FakeRuntime::ShellOpen(const std::wstring& target) {

@@ -52,6 +52,10 @@ class FakeRuntime final : public Runtime {
   std::deque<std::optional<std::wstring>> inputAnswers, fileAnswers;
   std::set<std::pair<int, int>> busyHotkeys;  // modifiers, key taken by another program
   bool shortcutFails = false;
+  // What the user does while a modal window is open; shown and gone when the queue is empty.
+  std::deque<std::function<void(Control window)>> modalActions;
+  // Clicks a named button of a window, as the user's modal action.
+  std::function<void(Control)> ClickIn(const std::wstring& button);
 
   Control CreateWindowFrom(const WindowLayout& layout, Control owner) override;
   void Attach(Control control, EventKind event, std::function<void()> handler) override;
@@ -97,8 +101,9 @@ class FakeRuntime final : public Runtime {
   std::optional<std::wstring> OpenFileDialog(Control dialog) override;
 
   int RegisterHotkey(Control window, Control feedbackLabel, int modifiers, int key) override;
-  void UnregisterHotkey(Control window, int id) override { hotkeys.erase(id); }
+  void UnregisterHotkey(Control, int id) override { hotkeys.erase(id); }
 
+  bool FileExists(const std::wstring& path) const override;
   bool ShellOpen(const std::wstring& target) override;
   bool CreateShortcut(const std::wstring& link, const std::wstring& target) override;
   void NotifyAssociationsChanged() override { ++associationNotices; }

@@ -13,8 +13,11 @@
 #include "app/MainLayout.h"
 #include "runtime/Win32Runtime.h"
 #include "tests/fakes/FakeAudio.h"
+#include "tests/fakes/FakeHotkeyInput.h"
 
 namespace {
+
+const MakerLinks kLinks{L"https://shop.example/board", L"123456"};
 
 std::wstring TempFolder() {
   wchar_t base[MAX_PATH];
@@ -48,12 +51,9 @@ class MainWindowTest : public ::testing::Test {
 
   std::wstring folder = TempFolder();
   Win32Runtime runtime{{folder, folder + L"\\"}};
-  FakeAudio player = [] {
-    FakeAudio audio;
-    audio.defaultOpens = false;  // the ten output pairs
-    return audio;
-  }();
-  Board board{runtime, player};
+  FakeAudio player;
+  FakeHotkeyInput hotkeyInput;
+  Board board{runtime, player, hotkeyInput, {kLinks, {}}};
   Control window;
 };
 
@@ -77,8 +77,10 @@ TEST_F(MainWindowTest, FrameIsCentredCaptionlessWithMinimizeBox) {
 }
 
 TEST_F(MainWindowTest, EveryLayoutControlIsInPlace) {
-  for (const ControlSpec& spec : MainWindowLayout().controls) {
-    SCOPED_TRACE(testing::Message() << "control #" << &spec - MainWindowLayout().controls.data());
+  const WindowLayout layout = MainWindowLayout(kLinks);
+  for (std::size_t i = 0; i < layout.controls.size(); ++i) {
+    const ControlSpec& spec = layout.controls[i];
+    SCOPED_TRACE(testing::Message() << "control #" << i);
     HWND hwnd = Named(spec.name.c_str());
     ASSERT_TRUE(hwnd);
     const HWND parent = spec.parent.empty() ? Hwnd(window) : Named(spec.parent.c_str());
@@ -91,7 +93,9 @@ TEST_F(MainWindowTest, EveryLayoutControlIsInPlace) {
     if (spec.kind != ControlKind::DropDownList) {
       EXPECT_EQ(r.bottom - r.top, spec.height);
     }
-    if (spec.kind != ControlKind::TabControl && !spec.name.starts_with(L"按钮_自定义音效_")) {
+    const bool textIsState = spec.kind == ControlKind::TabControl || spec.kind == ControlKind::DropDownList ||
+                             spec.name.starts_with(L"按钮_自定义音效_");
+    if (!textIsState) {
       EXPECT_EQ(WindowTextOf(hwnd), spec.text);
     }
   }
@@ -188,12 +192,14 @@ TEST_F(MainWindowTest, HotkeyIdsCountOnePerAttempt) {
 
 TEST_F(MainWindowTest, TooltipIsAddedThenReplaced) {
   const Control button = runtime.FindControl(window, L"按钮_音效5");
-  runtime.SetTooltip(button, L"右键设置快捷键");
-  runtime.SetTooltip(button, L"快捷键:Ctrl + Alt + A");
   HWND tip = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr);
   while (tip && GetWindow(tip, GW_OWNER) != Hwnd(window)) tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr);
   ASSERT_TRUE(tip);
-  EXPECT_EQ(SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0), 1);
+  const LRESULT tools = SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0);  // the start-up set every preset's
+  EXPECT_EQ(tools, 221);
+  runtime.SetTooltip(button, L"右键设置快捷键");
+  runtime.SetTooltip(button, L"快捷键:Ctrl + Alt + A");
+  EXPECT_EQ(SendMessageW(tip, TTM_GETTOOLCOUNT, 0, 0), tools);
   wchar_t text[128] = {};
   TTTOOLINFOW info{};
   info.cbSize = TTTOOLINFOW_V2_SIZE;

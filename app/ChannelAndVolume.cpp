@@ -28,3 +28,22 @@ void Board::BuildChannelList(int passage) {
   player_.FreeDevice();
   player_.InitDevice(runtime_.ListItemValue(list, runtime_.ListSelection(list)));
 }
+
+void Board::OnChannelSelected() {
+  const Control list = Find(names::kChannelList);
+  player_.FreeDevice();
+  const int selected = runtime_.ListSelection(list);
+  const int device = runtime_.ListItemValue(list, selected);
+  if (player_.InitDevice(device) == 0) {
+    runtime_.ShowMessage(L"设备初始化失败！", 0x1030, L"失败");  // warning icon, system-modal
+    return;
+  }
+  WriteSetting(L"music", L"passage", std::to_wstring(device));
+  runtime_.ShowMessage(L"设备" + runtime_.ListItemText(list, selected) + L"初始化成功！", 0);
+}
+
+void Board::OnVolumeChanged() {
+  const int position = runtime_.SliderPosition(Find(names::kVolume));
+  WriteSetting(L"music", L"volume", std::to_wstring(position));
+  player_.SetChannelVolume(currentChannel_, static_cast<float>(position) / 100.0f);
+}

@@ -106,7 +106,6 @@ TEST(HotkeyBox, DestroyedWindowReleasesTheBoxForTheNextCreate) {
   EXPECT_EQ(box.GetHotkey(), (HotkeyRecord{0, 0}));
 }
 
-
 void PressKeys(std::initializer_list<WORD> down) {
   std::vector<INPUT> inputs;
   for (WORD key : down) {

@@ -87,20 +87,22 @@ struct Function<R(DRAW_FLAT_CC*)(Params...), Name> {
 };
 
 // Writes a handle the flat function makes into a wrapper: the flat function writes into this
-// object; once the call's full expression is over the wrapper receives it through SetHandle.
-// It starts from the wrapper's present handle, so a failed call that writes nothing leaves the
-// wrapper holding what it held.
+// object, and once the call's full expression is over (its status recorded) the wrapper
+// receives the handle through SetHandle. After a failed call the wrapper keeps what it held:
+// GDI+ may have written a value there that is no object (a font it freed again, say).
 template <typename T>
 class Handover {
  public:
-  explicit Handover(GfxObject& target) : target_(target), value_(static_cast<T*>(target.GetHandle())) {}
+  explicit Handover(GfxObject& target)
+      : target_(target), previous_(static_cast<T*>(target.GetHandle())), value_(previous_) {}
   Handover(const Handover&) = delete;
   Handover& operator=(const Handover&) = delete;
-  ~Handover() { target_.SetHandle(value_); }
+  ~Handover() { target_.SetHandle(LastGdipStatus() == 0 ? value_ : previous_); }
   operator T**() { return &value_; }
 
  private:
   GfxObject& target_;
+  T* previous_;
   T* value_;
 };
 

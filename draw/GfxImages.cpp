@@ -197,7 +197,7 @@ float GfxImage::GetHorizontalResolution() const { REAL v = 0; return Value(GDIP(
 float GfxImage::GetVerticalResolution() const { REAL v = 0; return Value(GDIP(GdipGetImageVerticalResolution)(GetHandle(), &v), v); }
 unsigned GfxImage::GetFlags() const { UINT v = 0; return Value(GDIP(GdipGetImageFlags)(GetHandle(), &v), v); }
 std::string GfxImage::GetRawFormat() const { GUID v{}; return Record(GDIP(GdipGetImageRawFormat)(GetHandle(), &v)) ? GuidToText(v) : std::string(); }
-int GfxImage::GetPixelFormat() const { PixelFormat v = 0; return Value(GDIP(GdipGetImagePixelFormat)(GetHandle(), &v), static_cast<int>(v)); }
+int GfxImage::GetPixelFormat() const { PixelFormat v = 0; return static_cast<int>(Value(GDIP(GdipGetImagePixelFormat)(GetHandle(), &v), v)); }
 
 bool GfxImage::GetPalette(GfxPalette& palette) const {
   INT size = 0;

@@ -53,15 +53,14 @@ bool GfxPath::GetData(GfxPathData& data) const {
   data.points.assign(static_cast<size_t>(count), GfxPointF{});
   data.types.assign(static_cast<size_t>(count), 0);
   if (count <= 0) return false;
-  PathData native;
-  native.Count = count;
-  native.Points = Points(std::span(data.points));
-  native.Types = data.types.data();
-  const bool ok = Record(GDIP(GdipGetPathData)(GetHandle(), reinterpret_cast<GpPathData*>(&native)));
-  // GDI+'s own PathData frees its arrays on destruction in the SDK's C++ form; these are ours.
-  native.Points = nullptr;
-  native.Types = nullptr;
-  return ok;
+  // GDI+'s path-data record, filled straight into the caller's arrays. (The SDK's C++ form of
+  // it frees its arrays on destruction; these belong to the record.)
+  struct {
+    INT count;
+    PointF* points;
+    BYTE* types;
+  } native{count, Points(std::span(data.points)), data.types.data()};
+  return Record(GDIP(GdipGetPathData)(GetHandle(), reinterpret_cast<GpPathData*>(&native)));
 }
 
 bool GfxPath::GetTypes(ByteString& types, std::optional<int> count) const {

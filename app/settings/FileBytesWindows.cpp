@@ -75,13 +75,21 @@ FileRead ReadCapped(const std::wstring& path, std::size_t maxBytes) {
 }
 
 bool ReplaceAtomically(const std::wstring& path, std::string_view bytes) {
+  // A read-only file is the user's word that it must not change. Windows refuses to rename
+  // over one anyway, but Wine does not, so we ask first.
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)))
+    return false;
   static std::atomic<unsigned> counter{0};
   const std::wstring temporary = path + L".tmp-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
                                  std::to_wstring(counter.fetch_add(1));
   FileHandle file(CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.valid()) return false;
   const bool written = WriteAll(file.get(), bytes) && FlushFileBuffers(file.get());
-  if (!file.Close() || !written || !MoveOver(temporary, path)) {
+  const bool closed = file.Close();
+  // The new file keeps what the old one was marked with (hidden, say).
+  if (closed && written && attributes != INVALID_FILE_ATTRIBUTES) SetFileAttributesW(temporary.c_str(), attributes);
+  if (!closed || !written || !MoveOver(temporary, path)) {
     DeleteFileW(temporary.c_str());
     return false;
   }

@@ -53,7 +53,7 @@ Shape Classify(std::wstring_view text) {
   if (line.front() == L'[') {
     // The name ends at the last "]"; a header without one is read as an ordinary line.
     const std::size_t close = line.rfind(L']');
-    if (close != std::wstring_view::npos) return {Shape::Section, line.substr(1, close - 1), {}};
+    if (close != std::wstring_view::npos) return {Shape::Section, Trim(line.substr(1, close - 1)), {}};
   }
   const std::size_t equals = line.find(L'=');
   if (equals == std::wstring_view::npos) return {};
@@ -166,21 +166,22 @@ std::optional<ProfileDocument> ProfileDocument::Parse(std::string_view bytes) {
   // A cut-off UTF-16 file ends in half a character; it carries nothing and is left out.
   bytes = bytes.substr(0, bytes.size() - bytes.size() % unit);
 
+  // A line ends at CR LF, LF or a lone CR, as the Windows reader has it.
   std::size_t start = 0;
   for (std::size_t i = 0; i < bytes.size(); i += unit) {
     const unsigned c = UnitAt(bytes, i, encoding);
     if (c == 0) return std::nullopt;
     const bool last = i + unit == bytes.size();
-    if (c != '\n' && !last) continue;
-    std::size_t end = c == '\n' ? i : i + unit;
+    if (c != '\n' && c != '\r' && !last) continue;
     Line line;
-    if (c == '\n') {
-      const bool crlf = end > start && UnitAt(bytes, end - unit, encoding) == '\r';
-      if (crlf) end -= unit;
-      line.lineBreak = crlf ? L"\r\n" : L"\n";
-    }
-    line.bytes.assign(bytes.substr(start, end - start));
+    line.bytes.assign(bytes.substr(start, (c == '\n' || c == '\r' ? i : i + unit) - start));
     line.text = DecodeLine(line.bytes, encoding);
+    if (c == '\r' && !last && UnitAt(bytes, i + unit, encoding) == '\n') {
+      line.lineBreak = L"\r\n";
+      i += unit;
+    } else if (c == '\n' || c == '\r') {
+      line.lineBreak = c == '\n' ? L"\n" : L"\r";
+    }
     document.lines_.push_back(std::move(line));
     start = i + unit;
   }
@@ -191,7 +192,8 @@ ProfileDocument::Place ProfileDocument::Locate(std::wstring_view section, std::w
   Place place;
   section = Trim(section);
   key = Trim(key);
-  if (section.empty()) return place;
+  // Lines before the first header form a section of their own, named "".
+  if (section.empty()) place.header.emplace(0);
   for (std::size_t i = 0; i < lines_.size(); ++i) {
     const Shape shape = Classify(lines_[i].text);
     if (shape.kind == Shape::Section) {

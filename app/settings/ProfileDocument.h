@@ -13,10 +13,11 @@ enum class TextEncoding { Gbk, Utf8, Utf16Le, Utf16Be };
 // rewrites only the lines it touches and everything else (comments, unknown keys, other
 // sections, line breaks) stays as it was.
 //
-// Finding follows the Windows private-profile rules: names are trimmed and matched without
-// regard to case; the first section of a name is the one that counts and the first key in it;
-// keys before any section belong to none; a line without "=" is no key; a value loses the
-// blanks around it and one pair of matching quotes.
+// Finding follows the Windows private-profile rules: lines end at CR LF, LF or CR; names are
+// trimmed (also inside the brackets) and matched without regard to case; the first section of
+// a name is the one that counts and the first key in it; keys before any section form the
+// section named ""; a value loses the blanks around it and one pair of matching quotes. Unlike
+// the Windows reader, a line without "=" is no key at all, so it cannot hide a later one.
 class ProfileDocument {
  public:
   // A new, empty file: GBK, CRLF line breaks.
@@ -41,7 +42,7 @@ class ProfileDocument {
   struct Line {
     std::string bytes;       // content as stored, without its line break
     std::wstring text;       // content decoded
-    std::wstring lineBreak;  // L"\r\n", L"\n", or empty for a last line without one
+    std::wstring lineBreak;  // L"\r\n", L"\n", L"\r", or empty for a last line without one
   };
   struct Place;
 

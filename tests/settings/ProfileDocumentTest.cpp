@@ -35,7 +35,7 @@ TEST(ProfileRead, TrickyFiles) {
       {"plain", "[music]\r\nvolume=50\r\n", L"music", L"volume", L"50"},
       {"blanks around names and =", "  [music]  \r\n \t volume \t=  50 \t\r\n", L"music", L"volume", L"50"},
       {"blanks in the request", "[music]\r\nvolume=50\r\n", L" music ", L" volume\t", L"50"},
-      {"blanks inside brackets stay", "[ music ]\r\nvolume=50\r\n", L"music", L"volume", std::nullopt},
+      {"blanks inside brackets", "[ music ]\r\nvolume=50\r\n", L"music", L"volume", L"50"},
       {"case of section and key", "[MUSIC]\r\nVoLuMe=50\r\n", L"music", L"VOLUME", L"50"},
       {"comment lines", "; [music]\r\n[music]\r\n; volume=1\r\nvolume=2\r\n", L"music", L"volume", L"2"},
       {"text after the bracket", "[music] ; sounds\r\nvolume=3\r\n", L"music", L"volume", L"3"},
@@ -55,6 +55,8 @@ TEST(ProfileRead, TrickyFiles) {
       {"LF line breaks", "[music]\nvolume=8\n[init]\nwriteFile=1\n", L"init", L"writeFile", L"1"},
       {"mixed line breaks", "[music]\r\nvolume=8\n[init]\r\nwriteFile=1", L"music", L"volume", L"8"},
       {"key before any section", "volume=9\r\n[music]\r\n", L"music", L"volume", std::nullopt},
+      {"keys before any section are section \"\"", "volume=9\r\n[music]\r\n", L"", L"volume", L"9"},
+      {"lone CR ends a line", "[m]\rk=1\r[x]\rk=2", L"x", L"k", L"2"},
       {"line without =", "[music]\r\nvolume\r\nvolume=5\r\n", L"music", L"volume", L"5"},
       {"header without ]", "[music]\r\n[hotkey\r\nvolume=5\r\n", L"music", L"volume", L"5"},
       {"= in the value", "[hotkey]\r\nbtn1=a=b\r\n", L"hotkey", L"btn1", L"a=b"},
@@ -121,6 +123,7 @@ TEST(ProfileWrite, ChangesOnlyItsOwnLine) {
       {"header is the last line", "[m]", L"m", L"k", L"1", "[m]\r\nk=1\r\n"},
       {"GBK caption", "", L"music", L"name7", L"遊戲結束",
        "[music]\r\nname7=\xDF\x5B\x91\xF2\xBD\x59\xCA\xF8\r\n"},
+      {"CR line breaks stay", "[m]\rk=1", L"m", L"n", L"2", "[m]\rk=1\rn=2\r"},
       {"UTF-8 file stays UTF-8", "\xEF\xBB\xBF[m]\n", L"m", L"k", L"遊", "\xEF\xBB\xBF[m]\nk=\xE9\x81\x8A\n"},
   };
   for (const auto& c : cases) {

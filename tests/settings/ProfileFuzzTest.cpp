@@ -88,7 +88,7 @@ std::wstring WithoutLineBreaks(const std::wstring& value) {
 
 TEST(ProfileProperties, GeneratedFilesAndEdits) {
   Generator generate(20261211);
-  for (int round = 0; round < 1500; ++round) {
+  for (int round = 0; round < 1000; ++round) {
     const std::string file = generate.File();
     SCOPED_TRACE(testing::Message() << "round " << round << ": " << testing::PrintToString(file));
     std::optional<ProfileDocument> parsed = ProfileDocument::Parse(file);

@@ -13,7 +13,7 @@
 #include "app/settings/SettingsFile.h"
 #include "app/settings/Utf.h"
 
-using namespace std::string_view_literals;
+using namespace std::string_literals;
 
 namespace {
 
@@ -40,13 +40,17 @@ std::string ForSystemReader(std::string_view bytes) {
   return "\xFF\xFE" + utf::ToUtf16(gbk::Decode(bytes), false);
 }
 
-const std::wstring kSections[] = {L"music", L"MUSIC", L" music ", L"hotkey", L"init", L"", L"m", L"x"};
-const std::wstring kKeys[] = {L"volume", L"VOLUME", L"name1", L"btn12", L"btn120", L"k", L"my key", L"writeFile"};
+const std::wstring kLongWide(300, L'n');
+const std::wstring kSections[] = {L"music", L"MUSIC", L" music ", L"hotkey", L"init", L"", L"m", L"x", kLongWide};
+const std::wstring kKeys[] = {L"volume", L"VOLUME", L"name1", L"btn12", L"btn120", L"k", L"my key", L"writeFile", kLongWide};
 
 struct Case {
   const char* name;
-  std::string_view file;
+  std::string file;
 };
+
+const std::string kLong(20000, 'v');
+const std::string kLongName(300, 'n');
 
 const Case kTrickyFiles[] = {
     {"plain", "[music]\r\nvolume=50\r\nname1=a\r\n"},
@@ -73,14 +77,16 @@ const Case kTrickyFiles[] = {
     {"section name with ]", "[a]b]\r\nk=1\r\n[m]]\r\nk=2\r\n"},
     {"tabs and DOS end mark", "\t[m]\t\r\n\tk\t=\tv\t\x1A\r\n"},
     {"lone CR", "[m]\rk=1\r\n[x]\r\nk=2\rvolume=3\r\n"},
+    {"very long lines", "[m]\r\nk=" + kLong + "\r\nname1=\"" + kLong + "\"\r\n" + kLongName + "=1\r\nvolume=after\r\n[" +
+                            kLongName + "]\r\nk=2\r\n"},
     {"empty file", ""},
     {"only blank lines", "\r\n\r\n  \r\n"},
     {"GBK captions", "[music]\r\nname1=\xDF\x5B\x91\xF2\xBD\x59\xCA\xF8\r\nvolume=Cs \xD2\xF4\xD0\xA7\r\n"},
     {"GBK names", "[\xD2\xF4]\r\nk=1\r\n[m]\r\n\xD2\xF4=2\r\nk=\xD2\xF4\r\n"},
     {"UTF-8 with BOM", "\xEF\xBB\xBF[m]\r\nk=\xE9\x81\x8A\r\n"},
-    {"UTF-16LE with BOM", "\xFF\xFE[\0m\0]\0\r\0\n\0k\0=\0\x4A\x90\r\0\n\0"sv},
-    {"UTF-16LE, no final line break", "\xFF\xFE[\0m\0]\0\n\0k\0=\0v\0"sv},
-    {"UTF-16LE, full-width blank", "\xFF\xFE[\0m\0]\0\n\0k\0=\0\x00\x30v\0\x00\x30\n\0"sv},
+    {"UTF-16LE with BOM", "\xFF\xFE[\0m\0]\0\r\0\n\0k\0=\0\x4A\x90\r\0\n\0"s},
+    {"UTF-16LE, no final line break", "\xFF\xFE[\0m\0]\0\n\0k\0=\0v\0"s},
+    {"UTF-16LE, full-width blank", "\xFF\xFE[\0m\0]\0\n\0k\0=\0\x00\x30v\0\x00\x30\n\0"s},
 };
 
 // Where the system's reader does something plainly wrong, or reads differently from real

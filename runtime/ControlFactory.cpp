@@ -18,7 +18,8 @@ ClassAndStyle ClassFor(ControlKind kind) {
     case ControlKind::Slider: return {TRACKBAR_CLASSW, TBS_HORZ | TBS_NOTICKS | WS_TABSTOP};
     case ControlKind::PictureBox: return {WC_STATICW, SS_NOTIFY | SS_BITMAP};
     case ControlKind::HotkeyBox: return {HOTKEY_CLASSW, WS_BORDER | WS_TABSTOP};
-    case ControlKind::Label: return {WC_STATICW, SS_LEFT | SS_NOTIFY};
+    // Labels let the mouse through: the page tabs lie under the category label.
+    case ControlKind::Label: return {WC_STATICW, SS_LEFT};
     case ControlKind::Window:
     case ControlKind::FileDialog: break;
   }

@@ -7,28 +7,19 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
+#include "BoardFolder.h"
 #include "BoardProcess.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-const wchar_t* const kExe = L"LantuoSoundBoard.exe";
+const wchar_t* const kExe = BoardFolder::kExe;
 
 class FirstStartTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    folder = fs::path(temp) / (L"板 board " + std::to_wstring(GetCurrentProcessId()));
-    fs::create_directories(folder);
-    fs::copy_file(BOARD_EXE_PATH, folder / kExe, fs::copy_options::overwrite_existing);
-    if (fs::exists(fs::path(BOARD_PLUGINS_PATH))) {
-      fs::copy(BOARD_PLUGINS_PATH, folder / L"plugins", fs::copy_options::recursive);
-    }
     wchar_t desktop[MAX_PATH];
     SHGetFolderPathW(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, SHGFP_TYPE_CURRENT, desktop);
     shortcut = fs::path(desktop) / L"LantuoSoundBoard.lnk";
@@ -36,19 +27,14 @@ class FirstStartTest : public ::testing::Test {
   }
   void TearDown() override {
     std::error_code ignored;
-    fs::remove_all(folder, ignored);
     fs::remove(shortcut, ignored);
   }
 
-  std::string Settings() {
-    std::ifstream in(folder / L"xnKxConfig.ini", std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-  }
-  void WriteSettings(const std::string& bytes) {
-    std::ofstream(folder / L"xnKxConfig.ini", std::ios::binary) << bytes;
-  }
+  std::string Settings() { return folder.Read(L"xnKxConfig.ini"); }
+  void WriteSettings(const std::string& bytes) { folder.Write(L"xnKxConfig.ini", bytes); }
 
-  fs::path folder, shortcut;
+  BoardFolder folder{BOARD_PLUGINS_PATH};
+  fs::path shortcut;
 };
 
 std::wstring ShortcutTarget(const fs::path& link) {
@@ -100,7 +86,7 @@ HWND ChildAt(HWND window, const wchar_t* className, int x, int y) {
 
 TEST_F(FirstStartTest, FirstStartWritesTheFlagAndMakesTheShortcutOnce) {
   {
-    BoardProcess board(folder, kExe);
+    BoardProcess board(folder.Wide(), kExe);
     ASSERT_TRUE(board.Window());
     ASSERT_TRUE(board.CloseAndWait());
   }
@@ -110,14 +96,14 @@ TEST_F(FirstStartTest, FirstStartWritesTheFlagAndMakesTheShortcutOnce) {
   // character comes back as "?", so only the file name can be compared there.
   const fs::path target = ShortcutTarget(shortcut);
   if (GetACP() == 936) {
-    EXPECT_EQ(target, folder / kExe);
+    EXPECT_EQ(target, folder.Path() / kExe);
   } else {
     EXPECT_EQ(target.filename(), fs::path(kExe));
   }
 
   fs::remove(shortcut);
   {
-    BoardProcess board(folder, kExe);
+    BoardProcess board(folder.Wide(), kExe);
     ASSERT_TRUE(board.Window());
     ASSERT_TRUE(board.CloseAndWait());
   }
@@ -131,7 +117,7 @@ TEST_F(FirstStartTest, HandEditedGbkSettingsReadBack) {
       "[init]\r\nwriteFile=1\r\n[music]\r\nvolume=abc\r\npassage=3x\r\n"
       "name3=\xDF\x5B\x91\xF2 \xBD\x59\xCA\xF8\r\nfile3=C:\\\xBE\xAF\xB5\xD1.wav\r\n";
   WriteSettings(edited);
-  BoardProcess board(folder, kExe);
+  BoardProcess board(folder.Wide(), kExe);
   ASSERT_TRUE(board.Window());
   HWND pages = FindWindowExW(board.Window(), nullptr, WC_TABCONTROLW, nullptr);
   wchar_t caption[64] = {};

@@ -6,7 +6,9 @@ IStream* GfxMemoryStream::CreateFromBytes(std::span<const std::uint8_t> data) {
   Release();
   block_ = GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, data.size());
   if (!block_) return nullptr;
-  if (FAILED(CreateStreamOnHGlobal(block_, FALSE, &stream_))) {
+  // The stream frees the block with its last reference: an image decoded from it may hold one
+  // for as long as it lives, longer than this wrapper keeps the stream.
+  if (FAILED(CreateStreamOnHGlobal(block_, TRUE, &stream_))) {
     stream_ = nullptr;
     GlobalFree(block_);
     block_ = nullptr;
@@ -22,11 +24,7 @@ IStream* GfxMemoryStream::CreateFromBytes(std::span<const std::uint8_t> data) {
 
 void GfxMemoryStream::Release() {
   if (!stream_) return;
-  // The stream may have moved the block while it grew: free the one it holds now.
-  HGLOBAL current = nullptr;
-  if (SUCCEEDED(GetHGlobalFromStream(stream_, &current)) && current) block_ = current;
   stream_->Release();
-  GlobalFree(block_);
   block_ = nullptr;
   locked_ = nullptr;
   stream_ = nullptr;

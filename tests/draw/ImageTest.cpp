@@ -40,6 +40,20 @@ TEST(Image, SavesPngBytesThatLoadBack) {
   EXPECT_TRUE(ColourNear(bitmap.GetPixel(90, 40), 0xFF0000FF, 0));
 }
 
+TEST(Image, APictureKeepsItsBytesWhenTheWrapperLoadsAnother) {
+  GfxImage image;
+  ASSERT_TRUE(image.LoadFromBytes(TwoColourPng()));
+  GfxImage first;
+  first.SetHandle(image.GetHandle());  // a second load does not release the first picture
+  Canvas small(4, 4, 0xFF00FF00);
+  ASSERT_TRUE(image.LoadFromBytes(small.bitmap.SaveToBytes(kPngFormat)));
+  EXPECT_EQ(image.GetWidth(), 4u);
+  Canvas canvas(100, 50);
+  ASSERT_TRUE(canvas.graphics.DrawImage(first, 0, 0));
+  EXPECT_TRUE(ColourNear(canvas.At(10, 10), 0xFFFF0000));
+  EXPECT_TRUE(ColourNear(canvas.At(90, 40), 0xFF0000FF));
+}
+
 TEST(Image, NoEncoderForTheFormatGivesNoBytes) {
   Canvas canvas(8, 8);
   std::string lower(kPngFormat);

@@ -1,7 +1,6 @@
 #include "app/settings/ProfileDocument.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "app/settings/Gbk.h"
 #include "app/settings/Utf.h"

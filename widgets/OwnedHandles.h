@@ -43,7 +43,6 @@ struct CursorFree {
 using OwnedFont = OwnedHandle<HFONT, GdiObjectFree>;
 using OwnedBrush = OwnedHandle<HBRUSH, GdiObjectFree>;
 using OwnedRegion = OwnedHandle<HRGN, GdiObjectFree>;
-using OwnedBitmap = OwnedHandle<HBITMAP, GdiObjectFree>;
 using OwnedCursor = OwnedHandle<HCURSOR, CursorFree>;
 
 // A device context borrowed from a window for the length of one scope.

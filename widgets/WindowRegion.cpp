@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "OwnedHandles.h"
+
 namespace {
 
 // Reads the bitmap as top-down 32-bit pixels (0x00RRGGBB).
@@ -22,10 +24,8 @@ bool ReadPixels(HBITMAP bitmap, int& width, int& height, std::vector<std::uint32
   format.bmiHeader.biBitCount = 32;
   format.bmiHeader.biCompression = BI_RGB;
   pixels.assign(static_cast<std::size_t>(width) * height, 0);
-  HDC screen = ::GetDC(nullptr);
-  int lines = ::GetDIBits(screen, bitmap, 0, height, pixels.data(), &format, DIB_RGB_COLORS);
-  ::ReleaseDC(nullptr, screen);
-  return lines == height;
+  WindowDc screen(nullptr);
+  return ::GetDIBits(screen.Get(), bitmap, 0, height, pixels.data(), &format, DIB_RGB_COLORS) == height;
 }
 
 }  // namespace

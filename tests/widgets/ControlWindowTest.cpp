@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -193,6 +194,32 @@ TEST(ControlWindow, PlacementStylesAndState) {
   EXPECT_FALSE(empty.PostMessage(WM_NULL));
   empty.AddStyle(WS_BORDER);
   EXPECT_EQ(empty.GetStyle(), 0u);
+}
+
+TEST(ControlWindow, ShapesFromABitmapAndRoundCorners) {
+  TestParent parent;
+  ControlWindow shaped;
+  ASSERT_TRUE(shaped.CreateNamed(parent.Get(), 0, L"STATIC", L"", WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, 4));
+
+  // Left half in the key colour (white), right half black.
+  std::vector<std::uint32_t> pixels(100, 0x000000);
+  for (int y = 0; y < 10; ++y) {
+    for (int x = 0; x < 5; ++x) pixels[y * 10 + x] = 0xFFFFFF;
+  }
+  OwnedHandle<HBITMAP, GdiObjectFree> bitmap(::CreateBitmap(10, 10, 1, 32, pixels.data()));
+  ASSERT_TRUE(shaped.SetRegionFromBitmap(bitmap.Get()));
+  OwnedRegion region(::CreateRectRgn(0, 0, 0, 0));
+  ASSERT_NE(::GetWindowRgn(shaped.GetHandle(), region.Get()), ERROR);
+  EXPECT_FALSE(::PtInRegion(region.Get(), 2, 5));
+  EXPECT_TRUE(::PtInRegion(region.Get(), 7, 5));
+
+  ASSERT_TRUE(shaped.SetRoundRegion(8));
+  ASSERT_NE(::GetWindowRgn(shaped.GetHandle(), region.Get()), ERROR);
+  EXPECT_FALSE(::PtInRegion(region.Get(), 0, 0));
+  EXPECT_TRUE(::PtInRegion(region.Get(), 5, 5));
+
+  ControlWindow empty;
+  EXPECT_FALSE(empty.SetRoundRegion(8));
 }
 
 COLORREF PixelOf(HWND window, int x, int y) {

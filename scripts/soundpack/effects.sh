@@ -764,14 +764,13 @@ fx_scratching() {
 
 # --- animals ---
 
-# A wolf howling: a long note sliding up, held and falling away.
+# A wolf howling: a long note sliding up, held and falling away. One tone bent in pitch, so
+# the slides join without a click.
 fx_wolf_howl() {
   local w=$1
-  new "$w/rise.wav" synth 0.6 sine 400+700 sine mix 800+1400 fade q 0.15 0.6 0
-  new "$w/hold.wav" synth 1.2 sine 700/680 sine mix 1400/1360 tremolo 6 15
-  new "$w/fall.wav" synth 1.2 sine 680/430 sine mix 1360/860 fade q 0 1.2 0.9
-  chain "$w/howl.wav" "$w/rise.wav" "$w/hold.wav" "$w/fall.wav"
-  shape "$w/howl.wav" "$w/raw.wav" chorus 0.6 0.9 50 0.4 0.25 2 -t reverb 60 pad 0 0.5
+  new "$w/howl.wav" synth 3 sine 400 sine mix 800 fade q 0.15 3 0.9 \
+    bend 0,970,0.6 1.2,-850,1.2 tremolo 6 15
+  shape "$w/howl.wav" "$w/raw.wav" pad 0 0.5 reverb 60
 }
 
 # A cow's moo: the closed "mm", then the open, falling "ooo".

@@ -45,11 +45,12 @@ place() {
   done
   local merge=()
   ((${#files[@]} > 1)) && merge=(-M)
-  # The quarter volume keeps overlapping pieces from clipping in sox's fixed-point sum; the
-  # level of the whole sound is set afterwards anyway.
+  # The quarter volume keeps overlapping pieces from clipping in sox's fixed-point sum. The
+  # result peaks at -3 dBFS like a freshly synthesized piece, so a timeline laid into another
+  # timeline weighs what its gain says.
   sox "${merge[@]}" "${files[@]}" "${piece_format[@]}" "$out" vol 0.25 \
     remix -m "${channels[@]}" delay "${delays[@]}" remix -m "1-${#channels[@]}" \
-    pad 0 "$length" trim 0 "$length"
+    pad 0 "$length" trim 0 "$length" gain -n -3
 }
 
 # samples MS: a time for sox, in samples, so that no decimal point is needed.

@@ -28,6 +28,7 @@ class BoardProcess {
   BoardProcess& operator=(const BoardProcess&) = delete;
 
   HWND Window() const { return window_; }
+  DWORD Id() const { return info_.dwProcessId; }
   // Closes the window as the user would and waits for the program to end.
   bool CloseAndWait() {
     if (!window_) return false;

@@ -58,6 +58,7 @@ mapfile -t captions < <(distinct_captions)
 for caption in "${captions[@]}"; do check_caption "$caption"; done
 
 mkdir -p "$out" || die "cannot make the folder $out"
+out=$(cd "$out" && pwd)
 makers=("$0" "$here"/soundpack/*.sh)
 outdated=()
 for caption in "${captions[@]}"; do

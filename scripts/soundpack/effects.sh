@@ -200,13 +200,15 @@ fx_phone_ring() {
 
 # --- guns and bangs ---
 
-# shot OUT: one gunshot: a crack, the body of the blast and a low thump.
+# shot OUT: one gunshot: a crack, the body of the blast and a low thump, driven hard so that
+# the blast, not just its first sample, is loud.
 shot() {
   local out=$1
-  new "$out.crack.wav" synth 0.3 whitenoise fade l 0 0.3 0.3 fade l 0 0.3 0.3
-  new "$out.body.wav" synth 0.6 brownnoise lowpass 1500 fade l 0.001 0.6 0.6
+  new "$out.crack.wav" synth 0.12 whitenoise fade l 0 0.12 0.12
+  new "$out.body.wav" synth 0.5 pinknoise lowpass 4000 fade l 0.001 0.5 0.5
   new "$out.thump.wav" synth 0.25 sine 110/40 fade l 0 0.25 0.25
-  place "$out" 600 "$out.crack.wav@0@0.8" "$out.body.wav@0@0.9" "$out.thump.wav@0@0.7"
+  place "$out.dry.wav" 600 "$out.crack.wav@0@0.7" "$out.body.wav@0@1" "$out.thump.wav@0@0.7"
+  shape "$out.dry.wav" "$out" overdrive 20
 }
 
 # A single shot echoing off buildings.

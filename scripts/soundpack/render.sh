@@ -13,6 +13,7 @@ export SOX_OPTS="-V1 -R"
 RANDOM=$(printf '%s' "$caption" | cksum | cut -d ' ' -f 1)
 
 work=$(mktemp -d)
+cd "$work"
 final=$out/$caption.mp3
 partial=$out/.$caption.mp3.partial.$$
 trap 'rm -rf "$work" "$partial"' EXIT
@@ -24,9 +25,27 @@ source "$here/effects.sh"
 source "$here/speech.sh"
 
 # Loudness: the loudest 400 ms of every sound, weighted the way the ear hears (more treble,
-# no rumble), is brought to the same level, unless that would lift a peak above -2 dBFS; the
-# ceiling leaves room for the MP3 encoder's overshoot, so no decoded sample clips.
-readonly kLoudest=-14 kPeakCeiling=-2 kLongest=3.8
+# no rumble), is brought to the same level, unless that would lift a peak above -2 dBFS. The
+# level is about what Mandarin speech reaches at that ceiling, so spoken captions and effects
+# sound alike; the ceiling leaves room for the MP3 encoder's overshoot: no decoded sample clips.
+readonly kLoudest=-16 kPeakCeiling=-2 kLongest=3.8
+
+# loudest_of WAV: the energy of the loudest 400 ms, in dBFS, from 100 ms blocks four at a time
+# (sox's own windowed figure misses the first window, where a shot is loudest).
+loudest_of() {
+  sox "$1" -t dat - highpass 38 treble 4 1500 | awk '
+    /^;/ { next }
+    { e += $2 * $2; if (++n == 4410) { block[blocks++] = e; e = 0; n = 0 } }
+    END {
+      if (n) block[blocks++] = e
+      for (i = 0; i < blocks; i++) {
+        sum = 0
+        for (j = i; j < i + 4 && j < blocks; j++) sum += block[j]
+        if (sum > best) best = sum
+      }
+      if (best > 0) printf "%.2f\n", 10 * log(best / 17640) / log(10)
+    }'
+}
 
 effect=$(effect_for "$caption")
 if [[ $effect == speech ]]; then
@@ -46,8 +65,7 @@ length=$(soxi -D "$work/cut.wav")
 sox "$work/cut.wav" "$work/faded.wav" fade t 0.003 "$length" 0.08 || fail "cannot shape the sound"
 mv -f "$work/faded.wav" "$work/cut.wav"
 peak=$(sox "$work/cut.wav" -n stats 2>&1 | awk '/^Pk lev dB/ {print $4}')
-loudest=$(sox "$work/cut.wav" -n highpass 38 treble 4 1500 stats -w 0.4 2>&1 |
-  awk '/^RMS Pk dB/ {print $4}')
+loudest=$(loudest_of "$work/cut.wav")
 [[ $peak =~ ^-?[0-9.]+$ && $loudest =~ ^-?[0-9.]+$ ]] || fail "came out silent"
 gain=$(awk -v p="$peak" -v l="$loudest" -v t="$kLoudest" -v c="$kPeakCeiling" \
   'BEGIN { g = t - l; if (p + g > c) g = c - p; printf "%.2f", g }')

@@ -71,6 +71,12 @@ effect_for() {
     *魔幻*) echo magic_sparkle ;;
     *震撼开场*) echo cinematic_boom ;;
     *恐怖音效*) echo horror_sting ;;
+    *放屁* | *狗屁*) echo fart ;;
+    *刷牙*) echo tooth_brushing ;;
+    *喘息*) echo panting ;;
+    *哆嗦*) echo chattering_teeth ;;
+    卡通声音) echo boing ;;
+    *灭灯*) echo lights_out ;;
     *) echo speech ;;
   esac
 }
@@ -877,4 +883,59 @@ fx_horror_sting() {
   new "$w/screech.wav" synth 1.2 sine 2900/3100 tremolo 9 60 fade t 0 1.2 1
   place "$w/dry.wav" 3800 "$w/drone.wav@0@0.6" "$w/stab.wav@2500@0.8" "$w/screech.wav@2500@0.3"
   shape "$w/dry.wav" "$w/raw.wav" reverb 80
+}
+
+# --- comic ---
+
+# A long, wet fart.
+fx_fart() {
+  local w=$1
+  new "$w/buzz.wav" synth 1.1 sawtooth 95-60 tremolo 14 70 lowpass 700 overdrive 10 \
+    fade q 0.02 1.1 0.35
+  new "$w/wet.wav" synth 1.1 brownnoise tremolo 21 90 lowpass 900 fade q 0.02 1.1 0.4
+  place "$w/raw.wav" 1100 "$w/buzz.wav@0" "$w/wet.wav@0@0.4"
+}
+
+# Teeth brushed briskly, the brush going back and forth.
+fx_tooth_brushing() {
+  local w=$1
+  new "$w/raw.wav" synth 3 whitenoise highpass 2000 lowpass 8000 tremolo 4.5 95 fade q 0.1 3 0.3
+}
+
+# A dog panting: quick breaths in and out.
+fx_panting() {
+  local w=$1 parts=() at
+  new "$w/out.wav" synth 0.12 pinknoise bandpass 1200 1q fade h 0.03 0.12 0.07
+  new "$w/in.wav" synth 0.1 pinknoise bandpass 1800 1q fade h 0.03 0.1 0.06
+  for ((at = 0; at < 3000; at += 260)); do
+    parts+=("$w/out.wav@$at" "$w/in.wav@$((at + 130))@0.6")
+  done
+  place "$w/raw.wav" 3100 "${parts[@]}"
+}
+
+# Teeth chattering with cold, in two fits.
+fx_chattering_teeth() {
+  local w=$1
+  new "$w/click.wav" synth 0.07 pinknoise bandpass 2500 2q fade l 0 0.012 0.012 pad 0 0.058
+  shape "$w/click.wav" "$w/fit.wav" repeat 18
+  place "$w/raw.wav" 2900 "$w/fit.wav@0" "$w/fit.wav@1500@0.8"
+}
+
+# A cartoon spring: a tone wobbling in pitch, dying away.
+fx_boing() {
+  local w=$1 bends=() i cents=450
+  for i in 1 2 3 4 5 6 7 8 9 10 11 12; do
+    bends+=("0,$cents,0.05" "0,$((-cents)),0.05")
+    cents=$((cents * 85 / 100))
+  done
+  new "$w/raw.wav" synth 1.3 sine 180 sine mix 360 fade t 0.005 1.3 1.2 bend "${bends[@]}"
+}
+
+# The lights going out: a heavy tone dropping away.
+fx_lights_out() {
+  local w=$1
+  new "$w/drop.wav" synth 1.2 sawtooth 400-70 lowpass 1500 fade t 0.01 1.2 0.5
+  new "$w/clunk.wav" synth 0.15 brownnoise lowpass 500 fade l 0 0.15 0.15
+  place "$w/dry.wav" 1500 "$w/clunk.wav@0" "$w/drop.wav@0@0.9"
+  shape "$w/dry.wav" "$w/raw.wav" reverb 50
 }

@@ -20,6 +20,8 @@ namespace {
 // Frames handed to the codec per conversion: enough to keep calls few, small enough that a
 // Play does not wait on a long decode.
 constexpr int kFramesPerFeed = 4;
+// Frames decoded ahead of a seek target; enough to hold 511 bytes even in the smallest frames.
+constexpr std::uint64_t kSeekLeadFrames = 12;
 
 class AcmStream {
  public:
@@ -134,9 +136,10 @@ class Mp3Decoder final : public Decoder {
     if (frame > LengthFrames() && exactLength()) return false;
     const std::uint32_t spf = info_.first.samplesPerFrame;
     const std::uint64_t raw = frame + info_.skipFrames;
-    // Start one frame early: layer III borrows bits from the frame before (the reservoir).
-    // Walking the headers from the start finds that frame exactly, and costs little.
-    const std::uint64_t first = raw / spf ? raw / spf - 1 : 0;
+    // Layer III borrows up to 511 bytes from the frames before (the bit reservoir): start that
+    // far back. Walking the headers from the start finds those frames exactly, at little cost.
+    const std::uint64_t target = raw / spf;
+    const std::uint64_t first = target > kSeekLeadFrames ? target - kSeekLeadFrames : 0;
     reader_.MoveTo(info_.audioStart);
     for (std::uint64_t i = 0; i < first; ++i)
       if (!reader_.Next(frame_)) return false;
@@ -144,8 +147,17 @@ class Mp3Decoder final : public Decoder {
     pcm_.clear();
     pcmAt_ = 0;
     flushed_ = false;
-    discard_ = raw - first * spf;
     delivered_ = frame;
+    // Feed the lead-in a frame at a time: the codec drops frames whose borrowed bits it never
+    // saw, and each one dropped moves the sound a frame later. It may also hold one frame back.
+    std::uint64_t fed = 0;
+    while (first + fed < target && reader_.Next(frame_)) {
+      codec_.Convert(frame_, pcm_, false);
+      ++fed;
+    }
+    const std::uint64_t produced = pcm_.size() / info_.first.channels / spf;
+    const std::uint64_t dropped = fed > produced + 1 ? fed - produced - 1 : 0;
+    discard_ = raw - (first + dropped) * spf;
     return true;
   }
 

@@ -23,9 +23,9 @@ namespace {
 constexpr CLSID kMMDeviceEnumerator = {0xBCDE0395, 0xE52F, 0x467C, {0x8E, 0x3D, 0xC4, 0x57, 0x92, 0x91, 0x69, 0x2E}};
 constexpr PROPERTYKEY kFriendlyName = {{0xa45c254e, 0xdf1c, 0x4efd, {0x80, 0x20, 0x67, 0xd1, 0x46, 0xa8, 0x50, 0xe0}}, 14};
 constexpr GUID kSubtypeFloat = {0x00000003, 0x0000, 0x0010, {0x80, 0x00, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
-// What we ask the shared-mode engine to buffer: two of its usual 10 ms periods. Less risks
+// What we ask the shared-mode engine to buffer: three of its usual 10 ms periods. Less risks
 // gaps on a busy machine, more delays every Play.
-constexpr REFERENCE_TIME kBufferDuration = 200000;
+constexpr REFERENCE_TIME kBufferDuration = 300000;
 
 // COM for the calling thread, in whichever apartment the thread already has.
 class ComScope {
@@ -145,6 +145,7 @@ class WasapiOutput final : public Output {
     // Mixing is time-critical: ask the scheduler to treat it as audio.
     DWORD taskIndex = 0;
     HANDLE task = AvSetMmThreadCharacteristicsW(L"Pro Audio", &taskIndex);
+    SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_TIME_CRITICAL);
     Fill(client.Get(), renderClient.Get());
     client->Start();
     SetEvent(ready_.get());

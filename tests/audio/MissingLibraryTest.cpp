@@ -52,7 +52,11 @@ std::pair<std::wstring, DWORD> RunHelper(const std::filesystem::path& folder) {
     EnumWindows(FindBox, reinterpret_cast<LPARAM>(&box));
   }
   if (box.window) {
-    text = ChildText(box.window);
+    // The box exists a moment before its text does.
+    for (int i = 0; i < 100 && text.empty(); ++i) {
+      text = ChildText(box.window);
+      if (text.empty()) Sleep(50);
+    }
     PostMessageW(box.window, WM_COMMAND, IDOK, 0);
   }
   if (WaitForSingleObject(process.hProcess, 20000) != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 98);
@@ -80,8 +84,7 @@ TEST(MissingLibrary, FunctionAbsentShowsTheRuntimeErrorAndEnds) {
   std::filesystem::create_directories(folder);
   wchar_t system[MAX_PATH];
   GetSystemDirectoryW(system, MAX_PATH);
-  std::filesystem::copy_file(std::filesystem::path(system) / "version.dll", folder / "bass.dll",
-                             std::filesystem::copy_options::overwrite_existing);
+  ASSERT_TRUE(CopyFileW((std::filesystem::path(system) / "version.dll").c_str(), (folder / "bass.dll").c_str(), FALSE));
   const auto [text, code] = RunHelper(folder);
   EXPECT_EQ(text, kExpected);
   EXPECT_EQ(code, 1u);

@@ -1,5 +1,6 @@
 #pragma once
 // Measures decoded or recorded sound: pitch from zero crossings, loudness, a tone's share.
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <numbers>
@@ -35,6 +36,15 @@ inline double Rms(const std::vector<float>& s, std::size_t from = 0, std::size_t
   double sum = 0;
   for (std::size_t i = from; i < to; ++i) sum += double{s[i]} * s[i];
   return std::sqrt(sum / (to - from));
+}
+
+// The level the loudest 1 % of samples reach: a tone's amplitude, unmoved by short gaps.
+inline double Peak(std::vector<float> s) {
+  if (s.empty()) return 0;
+  for (auto& v : s) v = std::abs(v);
+  const auto at = s.begin() + static_cast<std::ptrdiff_t>(s.size() * 99 / 100);
+  std::nth_element(s.begin(), at, s.end());
+  return *at;
 }
 
 // Amplitude of the component at `frequency` (Goertzel).

@@ -19,6 +19,14 @@ tone 44100 2 wav-ext-s24-stereo.wav -e signed-integer -b 24
 tone 22050 1 wav-ext-f32-mono.wav -e floating-point -b 32
 tone 44100 1 wav-adpcm.wav -e ima-adpcm
 
+# For the sink: a longer tone, a second pitch to mix with, and a tone that changes half-way.
+sox -n -r 44100 -c 2 -b 16 long-440.wav synth 3 sine 440 gain -6
+sox -n -r 44100 -c 2 -b 16 tone-660.wav synth 1 sine 660 gain -6
+sox -n -r 44100 -c 2 -b 16 half-440.wav synth 0.5 sine 440 gain -6
+sox -n -r 44100 -c 2 -b 16 half-880.wav synth 0.5 sine 880 gain -6
+sox half-440.wav half-880.wav two-tones.wav
+rm -f half-440.wav half-880.wav
+
 tone 44100 2 src-44k.wav -e signed-integer -b 16
 tone 22050 1 src-22k.wav -e signed-integer -b 16
 lame --quiet -b 128 src-44k.wav mp3-cbr.mp3

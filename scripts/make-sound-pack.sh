@@ -59,6 +59,8 @@ for caption in "${captions[@]}"; do check_caption "$caption"; done
 
 mkdir -p "$out" || die "cannot make the folder $out"
 out=$(cd "$out" && pwd)
+# A run that was killed can leave a half-written sound under a hidden name; it must not ship.
+rm -f "$out"/.*.mp3.partial.*
 makers=("$0" "$here"/soundpack/*.sh)
 outdated=()
 for caption in "${captions[@]}"; do

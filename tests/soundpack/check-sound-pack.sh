@@ -45,11 +45,13 @@ for caption in "${captions[@]}"; do
 done
 ls -A "$pack" | grep -v '\.mp3$' && fail "files other than the sounds left in the folder"
 
-# A second run keeps every sound as it is.
+# A second run keeps every sound as it is, and clears what a killed run left half-written.
 before=$(stat -c '%n %Y %i' "$pack"/*.mp3)
+touch "$pack/.狗叫.mp3.partial.4242"
 output=$(BOARD_SOUND_PACK_CAPTIONS=$list bash "$maker" "$pack") || fail "second run failed"
 [[ $(stat -c '%n %Y %i' "$pack"/*.mp3) == "$before" ]] || fail "second run rewrote sounds"
 grep -q "up to date" <<<"$output" || fail "second run said: $output"
+[[ ! -e $pack/.狗叫.mp3.partial.4242 ]] || fail "a half-written sound was left in the folder"
 
 # A sound older than the scripts that make it is made again; the rest are kept.
 touch -d 2000-01-01 "$pack/救护车.mp3"

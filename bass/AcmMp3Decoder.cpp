@@ -54,29 +54,32 @@ class AcmStream {
   }
 
   // Appends what `input` decodes to; `end` flushes what the codec still holds.
-  bool Convert(const std::vector<std::uint8_t>& input, std::vector<std::int16_t>& pcm, bool end) {
+  bool Convert(std::vector<std::uint8_t>& input, std::vector<std::int16_t>& pcm, bool end) {
     if (!stream_) return false;
-    std::vector<std::uint8_t> in(input);
-    if (in.empty()) in.resize(1);  // the codec refuses an empty buffer, even to flush
-    // Layer III never decodes to more than 1152 samples per channel from a 24-byte minimum
-    // frame: size generously rather than trust the codec's estimate.
-    std::vector<std::uint8_t> out(std::max<std::size_t>(in.size() * 96, 1152 * 2 * 2 * 4));
+    const bool flushOnly = input.empty();
+    if (flushOnly) input.resize(1);  // the codec refuses an empty buffer, even to flush
+    // Layer III never decodes to more than 1152 samples per channel from a frame of 24 bytes
+    // or more: size generously rather than trust the codec's estimate. Kept between calls.
+    const std::size_t need = std::max<std::size_t>(input.size() * 96, 1152 * 2 * 2 * 4);
+    if (out_.size() < need) out_.resize(need);
     ACMSTREAMHEADER header = {};
     header.cbStruct = sizeof header;
-    header.pbSrc = in.data();
-    header.cbSrcLength = input.empty() ? 0 : static_cast<DWORD>(in.size());
-    header.pbDst = out.data();
-    header.cbDstLength = static_cast<DWORD>(out.size());
+    header.pbSrc = input.data();
+    header.cbSrcLength = static_cast<DWORD>(input.size());
+    header.pbDst = out_.data();
+    header.cbDstLength = static_cast<DWORD>(out_.size());
     if (acmStreamPrepareHeader(stream_, &header, 0) != 0) return false;
+    if (flushOnly) header.cbSrcLength = 0;
     const MMRESULT result = acmStreamConvert(stream_, &header, end ? ACM_STREAMCONVERTF_END : ACM_STREAMCONVERTF_BLOCKALIGN);
     const DWORD produced = header.cbDstLengthUsed;
-    header.cbSrcLength = static_cast<DWORD>(in.size());
+    header.cbSrcLength = static_cast<DWORD>(input.size());
     acmStreamUnprepareHeader(stream_, &header, 0);
+    if (flushOnly) input.clear();
     if (result != 0) return false;
     const std::size_t samples = produced / 2;
     const std::size_t at = pcm.size();
     pcm.resize(at + samples);
-    std::memcpy(pcm.data() + at, out.data(), samples * 2);
+    std::memcpy(pcm.data() + at, out_.data(), samples * 2);
     return true;
   }
 
@@ -87,6 +90,7 @@ class AcmStream {
 
  private:
   HACMSTREAM stream_ = nullptr;
+  std::vector<std::uint8_t> out_;
 };
 
 class Mp3Decoder final : public Decoder {
@@ -166,13 +170,13 @@ class Mp3Decoder final : public Decoder {
 
   bool Decode() {
     if (flushed_) return false;
-    std::vector<std::uint8_t> batch;
-    for (int i = 0; i < kFramesPerFeed && reader_.Next(frame_); ++i) batch.insert(batch.end(), frame_.begin(), frame_.end());
-    if (batch.empty()) {
+    batch_.clear();
+    for (int i = 0; i < kFramesPerFeed && reader_.Next(frame_); ++i) batch_.insert(batch_.end(), frame_.begin(), frame_.end());
+    if (batch_.empty()) {
       flushed_ = true;
-      return codec_.Convert(batch, pcm_, true) && !pcm_.empty();
+      return codec_.Convert(batch_, pcm_, true) && !pcm_.empty();
     }
-    if (!codec_.Convert(batch, pcm_, false)) {
+    if (!codec_.Convert(batch_, pcm_, false)) {
       flushed_ = true;  // a codec error ends the stream rather than spinning on it
       return false;
     }
@@ -185,6 +189,7 @@ class Mp3Decoder final : public Decoder {
   std::optional<std::string> id3_;
   AcmStream codec_;
   std::vector<std::uint8_t> frame_;
+  std::vector<std::uint8_t> batch_;
   std::vector<std::int16_t> pcm_;
   std::size_t pcmAt_ = 0;
   std::uint64_t discard_ = 0;

@@ -230,7 +230,8 @@ int wmain(int argc, wchar_t** argv) {
               Median(shortTimes) * 1000, Median(longTimes) * 1000, Median(longTimes) / Median(shortTimes));
 
   // (b) Both players take turns on the same sink, watched through one recording.
-  SinkRecorder recorder("ci_sink", 40);  // the harness sink, the default device
+  // The harness sink (the default device), handed over every 10 ms: arrival times are the clock.
+  SinkRecorder recorder("ci_sink", 40, 10);
   recorder.WaitUntilRecording();
   SinkWatch watch(recorder.File());
   ReferencePlayer reference;

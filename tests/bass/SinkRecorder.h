@@ -68,14 +68,16 @@ class SinkRecorder {
   static constexpr int kRate = 44100;
   static constexpr int kChannels = 2;
 
-  SinkRecorder(const std::string& sink, double seconds) {
+  // `latencyMs`: how often parec hands over what it recorded; the sound's own timeline in the
+  // file does not depend on it.
+  SinkRecorder(const std::string& sink, double seconds, int latencyMs = 200) {
     static int serial = 0;
     unixPath_ = "/tmp/bass-sink-" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(serial++) + ".raw";
     const std::wstring path(unixPath_.begin(), unixPath_.end());
     // Wine starts a host program but gives no handle to wait on: a marker file says it ended.
     std::wstring command = L"/bin/sh -c \"timeout -s INT " + std::to_wstring(seconds) +
                            L" parec -d " + std::wstring(sink.begin(), sink.end()) + L".monitor --raw --format=float32le --rate=44100 --channels=2"
-                           L" --latency-msec=200 > " + path + L"; touch " + path + L".done\"";
+                           L" --latency-msec=" + std::to_wstring(latencyMs) + L" > " + path + L"; touch " + path + L".done\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};

@@ -61,6 +61,7 @@ struct InputState {
   const std::wstring* prompt;
   const std::wstring* initial;
   std::wstring entered;
+  bool confirmed = false;
 };
 
 std::wstring WindowText(HWND hwnd) {
@@ -83,6 +84,7 @@ INT_PTR CALLBACK InputProc(HWND dialog, UINT message, WPARAM wparam, LPARAM lpar
       if (LOWORD(wparam) == IDOK) {
         auto* state = reinterpret_cast<InputState*>(GetWindowLongPtrW(dialog, DWLP_USER));
         state->entered = WindowText(GetDlgItem(dialog, kEditId));
+        state->confirmed = true;
         EndDialog(dialog, IDOK);
         return TRUE;
       }
@@ -105,9 +107,9 @@ std::optional<std::wstring> ShowInputBox(HWND owner, const std::wstring& prompt,
   dialog.Add(kEditId, kEdit, WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 8, 32, 204, 13, L"");
   dialog.Add(IDOK, kButton, WS_TABSTOP | BS_DEFPUSHBUTTON, 106, 56, 50, 14, L"确定");
   dialog.Add(IDCANCEL, kButton, WS_TABSTOP | BS_PUSHBUTTON, 162, 56, 50, 14, L"取消");
-  InputState state{&prompt, &initial, {}};
-  const INT_PTR result = DialogBoxIndirectParamW(GetModuleHandleW(nullptr), dialog.Get(), owner, InputProc,
-                                                 reinterpret_cast<LPARAM>(&state));
-  if (result != IDOK) return std::nullopt;
+  InputState state{&prompt, &initial, {}, false};
+  DialogBoxIndirectParamW(GetModuleHandleW(nullptr), dialog.Get(), owner, InputProc, reinterpret_cast<LPARAM>(&state));
+  // Only the OK button confirms: a dialog ended by the program quitting reports IDOK too.
+  if (!state.confirmed) return std::nullopt;
   return state.entered;
 }

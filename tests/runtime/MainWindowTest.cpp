@@ -32,6 +32,7 @@ class MainWindowTest : public ::testing::Test {
   void SetUp() override { window = board.Open(); }
   void TearDown() override {
     if (IsWindow(Hwnd(window))) DestroyWindow(Hwnd(window));
+    DiscardQuit();
     std::filesystem::remove_all(folder);
   }
 

@@ -35,7 +35,8 @@ bool Channel::SetPositionBytes(std::uint64_t bytes) {
 std::size_t Channel::Fetch(float* out, std::size_t frames) {
   const std::size_t got = decoder_->Read(out, frames);
   const std::uint32_t n = format_.channels;
-  for (std::size_t f = 0; f < got; ++f) {
+  // Only the latest 256 frames can reach the spectrum.
+  for (std::size_t f = got > kFftSize ? got - kFftSize : 0; f < got; ++f) {
     float sum = 0;
     for (std::uint32_t c = 0; c < n; ++c) sum += out[f * n + c];
     recent_[recentAt_] = sum / static_cast<float>(n);
@@ -50,7 +51,8 @@ void Channel::MixInto(float* out, std::size_t frames, std::uint32_t channels) {
   scratch_.resize(frames * n);
   const std::size_t got =
       resampler_.Process([this](float* dst, std::size_t count) { return Fetch(dst, count); }, scratch_.data(), frames);
-  for (std::size_t f = 0; f < got; ++f) {
+  // Only the latest 256 frames can reach the spectrum.
+  for (std::size_t f = got > kFftSize ? got - kFftSize : 0; f < got; ++f) {
     const float* in = &scratch_[f * n];
     float* o = out + f * channels;
     if (n == 1) {

@@ -13,7 +13,7 @@ ClassAndStyle ClassFor(ControlKind kind) {
   switch (kind) {
     case ControlKind::PushButton: return {WC_BUTTONW, BS_PUSHBUTTON | WS_TABSTOP};
     case ControlKind::GroupBox: return {WC_BUTTONW, BS_GROUPBOX};
-    case ControlKind::TabControl: return {WC_TABCONTROLW, WS_CLIPSIBLINGS};
+    case ControlKind::TabControl: return {WC_TABCONTROLW, WS_CLIPSIBLINGS | TCS_FOCUSONBUTTONDOWN};
     case ControlKind::DropDownList: return {WC_COMBOBOXW, CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP};
     case ControlKind::Slider: return {TRACKBAR_CLASSW, TBS_HORZ | TBS_NOTICKS | WS_TABSTOP};
     case ControlKind::PictureBox: return {WC_STATICW, SS_NOTIFY | SS_BITMAP};

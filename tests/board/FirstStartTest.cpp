@@ -58,32 +58,6 @@ std::wstring ShortcutTarget(const fs::path& link) {
   return target;
 }
 
-// The child of the pages at a given place: the board's controls have no names outside it.
-HWND ChildAt(HWND window, const wchar_t* className, int x, int y) {
-  struct Search {
-    const wchar_t* className;
-    POINT at;
-    HWND found;
-  } search{className, {x, y}, nullptr};
-  EnumChildWindows(
-      window,
-      [](HWND hwnd, LPARAM param) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(param);
-        wchar_t name[64];
-        GetClassNameW(hwnd, name, 64);
-        RECT r;
-        GetWindowRect(hwnd, &r);
-        MapWindowPoints(HWND_DESKTOP, GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
-        if (_wcsicmp(name, s->className) == 0 && r.left == s->at.x && r.top == s->at.y) {
-          s->found = hwnd;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
 TEST_F(FirstStartTest, FirstStartWritesTheFlagAndMakesTheShortcutOnce) {
   {
     BoardProcess board(folder.Wide(), kExe);

@@ -55,3 +55,4 @@ inline void PressKeys(std::initializer_list<WORD> keys) {
     SendInput(1, &input, sizeof input);
   }
 }
+

@@ -10,7 +10,7 @@
 #include "ToneAnalysis.h"
 
 // On a busy machine the sink now and then drops a few milliseconds of what was played; the
-// measures below (peaks, ratios, pitch over many periods) hold through such gaps.
+// measures below (peaks, ratios, the strongest frequency) hold through such gaps.
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -48,37 +48,14 @@ std::vector<float> Window(const std::vector<float>& left, double from, double to
 
 PrivateSink* sink = nullptr;
 
-// Short runs of near-silence inside the sound: samples the sink dropped (3 to 100 ms; a tone's
-// zero crossings are far shorter, the tests' own pauses far longer).
-bool HasGaps(const std::vector<float>& left) {
-  const Span sound = Loud(left);
-  if (sound.start < 0) return false;
-  int run = 0;
-  for (auto i = static_cast<std::size_t>(sound.start * kRate); i < static_cast<std::size_t>(sound.end * kRate); ++i) {
-    if (std::abs(left[i]) < 0.01f) {
-      ++run;
-      continue;
-    }
-    if (run > kRate * 0.003 && run < kRate * 0.1) return true;
-    run = 0;
-  }
-  return false;
-}
-
-// Records while `play` runs (it starts after the recorder is ready). A recording the busy
-// machine punched holes into is made again, up to three times in all; the last one counts.
+// Records while `play` runs; `play` starts once the recorder delivers.
 template <typename Play>
 std::vector<float> Record(double seconds, Play play) {
-  std::vector<float> left;
-  for (int attempt = 0; attempt < 3; ++attempt) {
-    SinkRecorder recorder(sink->Name(), seconds);
-    if (!recorder.Started()) return {};
-    recorder.WaitUntilRecording();
-    play();
-    left = tone::Channel(recorder.Samples(), 2);
-    if (!HasGaps(left)) break;
-  }
-  return left;
+  SinkRecorder recorder(sink->Name(), seconds);
+  if (!recorder.Started()) return {};
+  recorder.WaitUntilRecording();
+  play();
+  return tone::Channel(recorder.Samples(), 2);
 }
 
 // The device number of this process's own sink, 0 when it is not in the list.
@@ -119,13 +96,13 @@ TEST_F(SinkTest, FilesAreHeardAtTheirPitch) {
   ASSERT_GE(first.start, 0);
   const Span firstOnly = Loud(Window(left, 0, first.start + 1.3));
   EXPECT_NEAR(firstOnly.end - firstOnly.start, 1.0, 0.03);
-  EXPECT_NEAR(tone::Frequency(Window(left, first.start + 0.1, first.start + 0.9), kRate), 440.0, 2.0);
+  EXPECT_NEAR(tone::Pitch(Window(left, first.start + 0.1, first.start + 0.9), kRate, 300, 600), 440.0, 1.0);
   const Span second = Loud(left, first.start + 1.3);
   ASSERT_GE(second.start, 0);
   // That file carries no note of the encoder's delay, so its ~50 ms lead-in is played.
   EXPECT_GT(second.start - first.start, 1.49);
   EXPECT_LT(second.start - first.start, 1.6);
-  EXPECT_NEAR(tone::Frequency(Window(left, second.start + 0.1, second.start + 0.9), kRate), 440.0, 2.0);
+  EXPECT_NEAR(tone::Pitch(Window(left, second.start + 0.1, second.start + 0.9), kRate, 300, 600), 440.0, 1.0);
 }
 
 TEST_F(SinkTest, VolumeAppliesAtOnceAndStopSilences) {
@@ -198,7 +175,7 @@ TEST_F(SinkTest, TwoChannelsMix) {
   ASSERT_GE(sound.start, 0);
   const auto both = Window(left, sound.start + 0.1, sound.start + 0.9);
   const double a440 = tone::Amplitude(both, 440, kRate), a660 = tone::Amplitude(both, 660, kRate);
-  EXPECT_GT(a440, 0.3);
+  EXPECT_GT(a440, 0.25);
   EXPECT_NEAR(a660 / a440, 1.0, 0.1);
   EXPECT_LT(tone::Amplitude(both, 550, kRate), 0.05);
   EXPECT_NEAR(tone::Peak(both), 1.0, 0.05);  // in phase now and then: the two add up

@@ -58,4 +58,15 @@ inline double Amplitude(const std::vector<float>& s, double frequency, double ra
   return 2 * std::hypot(re, im) / s.size();
 }
 
+// The strongest frequency between `low` and `high` (quarter-hertz steps): the pitch, even when
+// stretches of silence were inserted along the way.
+inline double Pitch(const std::vector<float>& s, double rate, double low, double high) {
+  double best = low, bestAmplitude = -1;
+  for (double f = low; f <= high; f += 0.25) {
+    const double a = Amplitude(s, f, rate);
+    if (a > bestAmplitude) bestAmplitude = a, best = f;
+  }
+  return best;
+}
+
 }  // namespace tone

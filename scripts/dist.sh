@@ -11,11 +11,9 @@ else
   "$root/scripts/install-deps.sh"
   "$root/scripts/build.sh" windows "$build" >/dev/null
 fi
+# The build puts the program and plugins/bass.dll in board/; the sounds are made beside them.
 board=$build/windows/board
 mkdir -p "$board/plugins" "$board/data/music"
-for dll in "$build"/windows/plugins/bass.dll; do
-  [[ -f $dll ]] && cp -u "$dll" "$board/plugins/"
-done
 if [[ -x $root/scripts/make-sound-pack.sh ]]; then
   "$root/scripts/make-sound-pack.sh" "$board/data/music" >&2
 fi

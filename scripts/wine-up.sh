@@ -42,9 +42,17 @@ start_sound() {
   fi
 }
 
+# The Wine server and the prefix's services (services.exe and its kin) outlive the program that
+# started them. Started here with no output attached, they never hold a test runner's or the
+# caller's output pipe open after the work has ended.
+start_services() {
+  wineserver -p >/dev/null 2>&1 </dev/null || true
+  DISPLAY=$display wine cmd.exe /c exit >/dev/null 2>&1 </dev/null || true
+}
+
 make_prefix() {
   if [[ -f $WINEPREFIX/.board-ready ]]; then
-    wineserver -p 2>/dev/null || true
+    start_services
     return
   fi
   mkdir -p "$WINEPREFIX"
@@ -72,7 +80,7 @@ REG
   DISPLAY=$display wine regedit /S "$(winepath -w "$reg" 2>/dev/null || echo "$reg")" >/dev/null 2>&1
   wineserver -w
   touch "$WINEPREFIX/.board-ready"
-  wineserver -p 2>/dev/null || true
+  start_services
 }
 
 if ((use_own_display)); then

@@ -17,11 +17,11 @@ std::wstring TextOf(HWND hwnd) {
   return text;
 }
 
-void RegisterWindowClass() {
+void RegisterWindowClass(WNDPROC procedure) {
   WNDCLASSEXW wc{};
   wc.cbSize = sizeof wc;
   wc.style = CS_DBLCLKS;
-  wc.lpfnWndProc = DefWindowProcW;  // replaced per instance below, see Win32Runtime::WindowProc
+  wc.lpfnWndProc = procedure;
   wc.hInstance = GetModuleHandleW(nullptr);
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   wc.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
@@ -55,7 +55,7 @@ UINT SystemModifiers(int modifiers) {
 Win32Runtime::Win32Runtime(Win32RuntimeConfig config) : config_(std::move(config)), font_(CreateBoardFont()) {
   INITCOMMONCONTROLSEX icc{sizeof icc, ICC_WIN95_CLASSES | ICC_TAB_CLASSES | ICC_BAR_CLASSES | ICC_HOTKEY_CLASS};
   InitCommonControlsEx(&icc);
-  RegisterWindowClass();
+  RegisterWindowClass(&Win32Runtime::WindowProc);
   const std::wstring exe = shell::ExecutablePath();
   const auto slash = exe.find_last_of(L"\\/");
   executableName_ = exe.substr(slash + 1);
@@ -80,12 +80,8 @@ int Win32Runtime::RunMessageLoop() {
 Control Win32Runtime::CreateWindowFrom(const WindowLayout& layout, Control owner) {
   const POINT at = CentredOnScreen(layout.width, layout.height);
   HWND hwnd = CreateWindowExW(WindowExStyle(layout), kWindowClass, layout.title.c_str(), WindowStyle(layout), at.x,
-                              at.y, layout.width, layout.height, Hwnd(owner), nullptr, GetModuleHandleW(nullptr), nullptr);
+                              at.y, layout.width, layout.height, Hwnd(owner), nullptr, GetModuleHandleW(nullptr), this);
   if (!hwnd) return {};
-  // The class procedure is the default one; each window of this runtime routes to it here, so
-  // the object is known from the very first message that matters.
-  SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Win32Runtime::WindowProc));
   windows_.emplace(hwnd, OwnedWindow(hwnd));
   owners_[hwnd] = Hwnd(owner);
   if (!owner && !mainWindow_) mainWindow_ = hwnd;
@@ -118,7 +114,12 @@ void Win32Runtime::CreateControls(const WindowLayout& layout, HWND window) {
   }
 }
 
+// The runtime that made a window rides in on WM_NCCREATE and is kept with the window from then on.
 LRESULT CALLBACK Win32Runtime::WindowProc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) {
+  if (message == WM_NCCREATE) {
+    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lparam);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
   auto* self = reinterpret_cast<Win32Runtime*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
   if (!self) return DefWindowProcW(hwnd, message, wparam, lparam);
   return self->OnWindowMessage(hwnd, message, wparam, lparam);

@@ -28,15 +28,15 @@ ClassAndStyle ClassFor(ControlKind kind) {
 
 }  // namespace
 
-HWND CreateControlWindow(const ControlSpec& spec, HWND parent, HFONT font) {
-  const auto [className, style] = ClassFor(spec.kind);
-  const bool visible = spec.kind != ControlKind::FileDialog;
+HWND CreateControlWindow(const ControlSpec& item, HWND parent, HFONT font) {
+  const auto [className, style] = ClassFor(item.kind);
+  const bool visible = item.kind != ControlKind::FileDialog;
   // A drop-down list's height is that of its open list, not of its closed box.
-  const int height = spec.kind == ControlKind::DropDownList ? spec.height + 200 : spec.height;
-  HWND hwnd = CreateWindowExW(0, className, spec.text.c_str(), style | WS_CHILD | (visible ? WS_VISIBLE : 0),
-                              spec.x, spec.y, spec.width, height, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
+  const int height = item.kind == ControlKind::DropDownList ? item.height + 200 : item.height;
+  HWND hwnd = CreateWindowExW(0, className, item.text.c_str(), style | WS_CHILD | (visible ? WS_VISIBLE : 0),
+                              item.x, item.y, item.width, height, parent, nullptr, GetModuleHandleW(nullptr), nullptr);
   if (hwnd) SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-  if (hwnd && spec.kind == ControlKind::Slider) SendMessageW(hwnd, TBM_SETRANGE, FALSE, MAKELPARAM(0, 100));
+  if (hwnd && item.kind == ControlKind::Slider) SendMessageW(hwnd, TBM_SETRANGE, FALSE, MAKELPARAM(0, 100));
   return hwnd;
 }
 

@@ -92,15 +92,15 @@ Control Win32Runtime::CreateWindowFrom(const WindowLayout& layout, Control owner
 
 void Win32Runtime::CreateControls(const WindowLayout& layout, HWND window) {
   std::unordered_map<std::wstring, HWND> byName;
-  for (const ControlSpec& spec : layout.controls) {
-    const auto parentIt = byName.find(spec.parent);
-    HWND parent = spec.parent.empty() || parentIt == byName.end() ? window : parentIt->second;
-    HWND hwnd = CreateControlWindow(spec, parent, font_.Get());
+  for (const ControlSpec& item : layout.controls) {
+    const auto parentIt = byName.find(item.parent);
+    HWND parent = item.parent.empty() || parentIt == byName.end() ? window : parentIt->second;
+    HWND hwnd = CreateControlWindow(item, parent, font_.Get());
     if (!hwnd) continue;
-    byName[spec.name] = hwnd;
-    ControlRecord record{spec.name, spec.kind, window, {}, spec.page, {}};
-    if (spec.kind == ControlKind::FileDialog) record.dialog = {spec.text, layout.dialogFilter, layout.dialogFolder};
-    if (spec.kind == ControlKind::TabControl) {
+    byName[item.name] = hwnd;
+    ControlRecord record{item.name, item.kind, window, {}, item.page, {}};
+    if (item.kind == ControlKind::FileDialog) record.dialog = {item.text, layout.dialogFilter, layout.dialogFolder};
+    if (item.kind == ControlKind::TabControl) {
       for (std::size_t i = 0; i < layout.pages.size(); ++i) {
         TCITEMW item{};
         item.mask = TCIF_TEXT;
@@ -108,7 +108,7 @@ void Win32Runtime::CreateControls(const WindowLayout& layout, HWND window) {
         SendMessageW(hwnd, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
       }
     }
-    if (spec.page && *spec.page != 0) ::ShowWindow(hwnd, SW_HIDE);
+    if (item.page && *item.page != 0) ::ShowWindow(hwnd, SW_HIDE);
     controls_[hwnd] = std::move(record);
     SetWindowSubclass(hwnd, &Win32Runtime::ControlProc, 1, reinterpret_cast<DWORD_PTR>(this));
   }

@@ -618,12 +618,12 @@ fx_coins() {
 
 # tune OUT WAVE EFFECTS -- NOTE:MS...: a melody, each note played for its time in ms.
 tune() {
-  local out=$1 wave=$2 effects=() parts=() at=0 spec name ms i=0
+  local out=$1 wave=$2 effects=() parts=() at=0 piece name ms i=0
   shift 2
   while [[ $1 != -- ]]; do effects+=("$1"); shift; done
   shift
-  for spec in "$@"; do
-    IFS=: read -r name ms <<<"$spec"
+  for piece in "$@"; do
+    IFS=: read -r name ms <<<"$piece"
     if [[ $name != rest ]]; then
       note "$out.$i.wav" "$name" "$(awk -v m="$ms" 'BEGIN { printf "%.3f", m / 1000 }')" \
         "$wave" "${effects[@]}"
@@ -715,10 +715,10 @@ fx_victory_jingle() {
 
 # Jingle Bells on a glockenspiel, sleigh bells on the beat.
 fx_jingle_bells() {
-  local w=$1 parts=() at=0 spec name ms hz i=0 beat
+  local w=$1 parts=() at=0 piece name ms hz i=0 beat
   local -A pitch=([E5]=659 [G5]=784 [C5]=523 [D5]=587)
-  for spec in E5:220 E5:220 E5:440 E5:220 E5:220 E5:440 E5:220 G5:220 C5:330 D5:110 E5:880; do
-    IFS=: read -r name ms <<<"$spec"
+  for piece in E5:220 E5:220 E5:440 E5:220 E5:220 E5:440 E5:220 G5:220 C5:330 D5:110 E5:880; do
+    IFS=: read -r name ms <<<"$piece"
     hz=${pitch[$name]}
     [[ -f $w/$name.wav ]] ||
       strike "$w/$name.wav" 1 "$hz:0.5:1.2" "$((hz * 276 / 100)):0.2:0.4"

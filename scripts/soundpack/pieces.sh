@@ -32,10 +32,10 @@ chain() {
 place() {
   local out=$1 length=$(($2 * 441 / 10))s
   shift 2
-  local files=() channels=() delays=() spec file at gain
+  local files=() channels=() delays=() piece file at gain
   local -A channel_of=()
-  for spec in "$@"; do
-    IFS=@ read -r file at gain <<<"$spec"
+  for piece in "$@"; do
+    IFS=@ read -r file at gain <<<"$piece"
     if [[ -z ${channel_of[$file]:-} ]]; then
       files+=("$file")
       channel_of[$file]=${#files[@]}
@@ -69,10 +69,10 @@ ring() {
 strike() {
   local out=$1 length=$2
   shift 2
-  local parts=() i=0 spec hz gain decay
+  local parts=() i=0 piece hz gain decay
   local ms=$(awk -v s="$length" 'BEGIN { printf "%d", s * 1000 }')
-  for spec in "$@"; do
-    IFS=: read -r hz gain decay <<<"$spec"
+  for piece in "$@"; do
+    IFS=: read -r hz gain decay <<<"$piece"
     ring "$out.$i.wav" "$hz" "$decay" "$length"
     parts+=("$out.$i.wav@0@$gain")
     i=$((i + 1))

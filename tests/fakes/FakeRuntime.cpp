@@ -18,16 +18,16 @@ std::wstring FakeRuntime::HostPath(const std::wstring& path) {
 
 Control FakeRuntime::CreateWindowFrom(const WindowLayout& layout, Control owner) {
   Record window;
-  window.spec = {layout.name, ControlKind::Window, L"", 0, 0, layout.width, layout.height, layout.title, {}};
+  window.layout = {layout.name, ControlKind::Window, L"", 0, 0, layout.width, layout.height, layout.title, {}};
   window.window = owner;
   window.caption = layout.title;
   records_.push_back(window);
   const Control id{records_.size()};
-  for (const ControlSpec& spec : layout.controls) {
+  for (const ControlSpec& item : layout.controls) {
     Record r;
-    r.spec = spec;
+    r.layout = item;
     r.window = id;
-    r.caption = spec.text;
+    r.caption = item.text;
     records_.push_back(r);
   }
   return id;
@@ -62,7 +62,7 @@ const FakeRuntime::Record& FakeRuntime::Get(Control c) const {
 
 Control FakeRuntime::Named(const std::wstring& name) const {
   for (std::size_t i = 0; i < records_.size(); ++i) {
-    if (records_[i].spec.name == name) return Control{i + 1};
+    if (records_[i].layout.name == name) return Control{i + 1};
   }
   return {};
 }
@@ -71,7 +71,7 @@ std::vector<Control> FakeRuntime::FindControls(Control window, const std::wstrin
   std::vector<Control> found;
   for (std::size_t i = records_.size(); i-- > 0;) {  // any order: the handlers must not rely on one
     const Record& r = records_[i];
-    if (r.exists && r.window == window && r.spec.kind == kind && r.spec.name.starts_with(prefix)) {
+    if (r.exists && r.window == window && r.layout.kind == kind && r.layout.name.starts_with(prefix)) {
       found.push_back(Control{i + 1});
     }
   }
@@ -80,14 +80,14 @@ std::vector<Control> FakeRuntime::FindControls(Control window, const std::wstrin
 
 Control FakeRuntime::FindControl(Control window, const std::wstring& name) const {
   for (std::size_t i = 0; i < records_.size(); ++i) {
-    if (records_[i].exists && records_[i].window == window && records_[i].spec.name == name) return Control{i + 1};
+    if (records_[i].exists && records_[i].window == window && records_[i].layout.name == name) return Control{i + 1};
   }
   return {};
 }
 
 bool FakeRuntime::Exists(Control c) const { return c.id != 0 && c.id <= records_.size() && records_[c.id - 1].exists; }
 
-std::wstring FakeRuntime::Name(Control c) const { return Exists(c) ? Get(c).spec.name : L""; }
+std::wstring FakeRuntime::Name(Control c) const { return Exists(c) ? Get(c).layout.name : L""; }
 
 void FakeRuntime::ShowModal(Control window, Control) {
   shown_.insert(window);
@@ -100,7 +100,7 @@ void FakeRuntime::ShowModal(Control window, Control) {
 std::function<void(Control)> FakeRuntime::ClickIn(const std::wstring& button) {
   return [this, button](Control window) {
     for (std::size_t i = 0; i < records_.size(); ++i) {
-      if (records_[i].exists && records_[i].window == window && records_[i].spec.name == button) {
+      if (records_[i].exists && records_[i].window == window && records_[i].layout.name == button) {
         Raise(Control{i + 1}, EventKind::Click);
       }
     }

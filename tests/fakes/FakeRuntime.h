@@ -14,7 +14,7 @@
 class FakeRuntime final : public Runtime {
  public:
   struct Record {
-    ControlSpec spec;
+    ControlSpec layout;
     Control window;
     std::wstring caption, tag, tooltip;
     int slider = 0, selection = -1, page = 0;

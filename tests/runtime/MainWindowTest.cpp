@@ -80,24 +80,24 @@ TEST_F(MainWindowTest, FrameIsCentredCaptionlessWithMinimizeBox) {
 TEST_F(MainWindowTest, EveryLayoutControlIsInPlace) {
   const WindowLayout layout = MainWindowLayout(kLinks);
   for (std::size_t i = 0; i < layout.controls.size(); ++i) {
-    const ControlSpec& spec = layout.controls[i];
+    const ControlSpec& item = layout.controls[i];
     SCOPED_TRACE(testing::Message() << "control #" << i);
-    HWND hwnd = Named(spec.name.c_str());
+    HWND hwnd = Named(item.name.c_str());
     ASSERT_TRUE(hwnd);
-    const HWND parent = spec.parent.empty() ? Hwnd(window) : Named(spec.parent.c_str());
+    const HWND parent = item.parent.empty() ? Hwnd(window) : Named(item.parent.c_str());
     EXPECT_EQ(GetParent(hwnd), parent);
-    if (spec.kind == ControlKind::FileDialog) continue;
+    if (item.kind == ControlKind::FileDialog) continue;
     const RECT r = PlaceOf(hwnd);
-    EXPECT_EQ(r.left, spec.x);
-    EXPECT_EQ(r.top, spec.y);
-    EXPECT_EQ(r.right - r.left, spec.width);
-    if (spec.kind != ControlKind::DropDownList) {
-      EXPECT_EQ(r.bottom - r.top, spec.height);
+    EXPECT_EQ(r.left, item.x);
+    EXPECT_EQ(r.top, item.y);
+    EXPECT_EQ(r.right - r.left, item.width);
+    if (item.kind != ControlKind::DropDownList) {
+      EXPECT_EQ(r.bottom - r.top, item.height);
     }
-    const bool textIsState = spec.kind == ControlKind::TabControl || spec.kind == ControlKind::DropDownList ||
-                             spec.name.starts_with(L"按钮_自定义音效_");
+    const bool textIsState = item.kind == ControlKind::TabControl || item.kind == ControlKind::DropDownList ||
+                             item.name.starts_with(L"按钮_自定义音效_");
     if (!textIsState) {
-      EXPECT_EQ(WindowTextOf(hwnd), spec.text);
+      EXPECT_EQ(WindowTextOf(hwnd), item.text);
     }
   }
   EXPECT_EQ(runtime.FindControls(window, L"按钮_音效", ControlKind::PushButton).size(), 220u);
